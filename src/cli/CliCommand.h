@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace kelvora::cli {
+
+// Exit statuses of kelvora-cli.
+enum ExitCode {
+    ExitOk = 0,
+    ExitUsage = 1,   // unknown command or option, missing value
+    ExitRefused = 2, // the input was read but refused (validation, existing database)
+    ExitFailed = 3,  // the database or a file could not be used
+};
+
+struct CliCommand {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& arguments); // arguments[0] is "kelvora-cli <name>"
+};
+
+QTextStream& out();
+QTextStream& err();
+
+// Every command of kelvora-cli, in the order --help lists them.
+const QVector<CliCommand>& commands();
+
+int runInit(const QStringList& arguments);
+
+} // namespace kelvora::cli

@@ -1,0 +1,27 @@
+#include "cli/CliCommand.h"
+
+#include <cstdio>
+
+namespace kelvora::cli {
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+const QVector<CliCommand>& commands()
+{
+    static const QVector<CliCommand> list{
+        {"init", "cria o banco de dados embutido padrão numa pasta de dados", runInit},
+    };
+    return list;
+}
+
+} // namespace kelvora::cli

@@ -1,0 +1,58 @@
+#include "cli/CliCommand.h"
+
+#include "data/DataError.h"
+#include "data/DataFolder.h"
+#include "data/Installer.h"
+
+#include <QCommandLineParser>
+
+namespace kelvora::cli {
+
+int runInit(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Cria na pasta de dados o banco embutido padrão (SQLite): Kelvora.udl e Brandel.udl,\n"
+        "as tabelas, a linha de configuração, os dados de referência e o usuário mestre\n"
+        "(código 00). Recusa uma pasta que já tem banco de dados, sem alterar nada."));
+    parser.addHelpOption();
+    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."), QStringLiteral("DIR"));
+    const QCommandLineOption gym(QStringLiteral("gym"), QStringLiteral("Nome da academia (até 35 caracteres; obrigatório)."), QStringLiteral("NOME"));
+    const QCommandLineOption address(QStringLiteral("address"), QStringLiteral("Endereço da academia (até 40)."), QStringLiteral("TEXTO"));
+    const QCommandLineOption complement1(QStringLiteral("complement1"), QStringLiteral("Complemento do endereço, linha 1 (até 40)."), QStringLiteral("TEXTO"));
+    const QCommandLineOption complement2(QStringLiteral("complement2"), QStringLiteral("Complemento do endereço, linha 2 (até 40)."), QStringLiteral("TEXTO"));
+    const QCommandLineOption taxNumber(QStringLiteral("tax-number"), QStringLiteral("CNPJ ou CPF da academia (até 40)."), QStringLiteral("NÚMERO"));
+    const QCommandLineOption password(QStringLiteral("master-password"), QStringLiteral("Senha do usuário mestre: 6 caracteres, maiúsculas (obrigatória)."), QStringLiteral("SENHA"));
+    parser.addOptions({dir, gym, address, complement1, complement2, taxNumber, password});
+
+    if (!parser.parse(arguments)) {
+        err() << parser.errorText() << "\n\n" << parser.helpText();
+        return ExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << parser.helpText();
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty() || !parser.isSet(gym) || !parser.isSet(password)) {
+        err() << "init precisa de --gym e --master-password, e de nenhum outro argumento.\n\n"
+              << parser.helpText();
+        return ExitUsage;
+    }
+
+    const QString folder = DataFolder::resolve(parser.value(dir));
+    const GymIdentity identity{parser.value(gym), parser.value(address), parser.value(complement1),
+                               parser.value(complement2), parser.value(taxNumber)};
+    try {
+        Installer::createEmbeddedDefault(folder, identity, parser.value(password));
+    } catch (const ConfigError& error) {
+        err() << error.message() << '\n';
+        return ExitRefused;
+    } catch (const DataError& error) {
+        err() << error.messageText() << ' ' << error.table() << ": " << error.reason() << '\n';
+        return ExitFailed;
+    }
+    out() << "Banco de dados criado em " << folder << '\n';
+    return ExitOk;
+}
+
+} // namespace kelvora::cli

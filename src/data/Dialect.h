@@ -1,0 +1,62 @@
+#pragma once
+
+#include "data/Schema.h"
+
+#include <QDate>
+#include <QPair>
+#include <QSqlDatabase>
+#include <QSqlError>
+
+#include <memory>
+
+namespace kelvora {
+
+struct DataLink;
+
+// The few statements that differ between the database servers, one class per
+// server. Everything else is plain SQL with bound parameters, the same on both.
+class Dialect {
+public:
+    virtual ~Dialect() = default;
+
+    virtual QString driverName() const = 0;
+    virtual QString columnType(const Column& column) const = 0;
+
+    // "column equals ?" where two nulls count as equal.
+    virtual QString nullSafeEquals(const QString& column) const = 0;
+
+    // The failure of an insert that met an existing unique key.
+    virtual bool isUniqueViolation(const QSqlError& error) const = 0;
+
+    // Current size of the open database in megabytes, and giving unused space back.
+    virtual double databaseSizeMb(const QSqlDatabase& db) const = 0;
+    virtual void shrink(const QSqlDatabase& db) const = 0;
+
+    // A year as a range of dates, [first, next year's first): compared with bound
+    // dates it needs no server date function and uses the date column's index.
+    static QPair<QDate, QDate> yearRange(int year);
+
+    static std::unique_ptr<Dialect> forLink(const DataLink& link);
+};
+
+class SqliteDialect final : public Dialect {
+public:
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
+    QString columnType(const Column& column) const override;
+    QString nullSafeEquals(const QString& column) const override;
+    bool isUniqueViolation(const QSqlError& error) const override;
+    double databaseSizeMb(const QSqlDatabase& db) const override;
+    void shrink(const QSqlDatabase& db) const override;
+};
+
+class PostgresDialect final : public Dialect {
+public:
+    QString driverName() const override { return QStringLiteral("QPSQL"); }
+    QString columnType(const Column& column) const override;
+    QString nullSafeEquals(const QString& column) const override;
+    bool isUniqueViolation(const QSqlError& error) const override;
+    double databaseSizeMb(const QSqlDatabase& db) const override;
+    void shrink(const QSqlDatabase& db) const override;
+};
+
+} // namespace kelvora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvora {
+
+class Connection;
+
+// The gym's identity as printed on reports; no screen edits it.
+struct GymIdentity {
+    QString name;
+    QString address;
+    QString complement1;
+    QString complement2;
+    QString taxNumber;
+};
+
+// Creation of a new installation: the own database with its settings row, the
+// master user and the reference rows, and the stand-in gym-management database.
+namespace Installer {
+
+inline constexpr const char* OwnDatabaseFile = "Kelvora.db";
+inline constexpr const char* BrandelDatabaseFile = "Brandel.db";
+
+// What is wrong with the given identity and password (empty when all is well).
+QStringList problems(const GymIdentity& gym, const QString& masterPassword);
+
+// Creates the schema and the installation rows on an empty own database, in one
+// transaction. Throws DataError; nothing stays behind after a failure.
+void createOwnDatabase(Connection& own, const GymIdentity& gym, const QString& masterPassword);
+
+// Creates the tables of the gym-management database that the program reads.
+void createBrandelStandIn(Connection& brandel);
+
+// The embedded default in `folder`: SQLite files for both databases and their
+// data-link files. Refuses (ConfigError) when the folder already holds a database
+// or the input is bad; after any failure the folder is as it was.
+void createEmbeddedDefault(const QString& folder, const GymIdentity& gym,
+                           const QString& masterPassword);
+
+} // namespace Installer
+} // namespace kelvora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvora {
+
+// The master user's reserved code. Its record can only be changed by the master
+// and never deleted.
+inline const QString MasterUserCode = QStringLiteral("00");
+
+// A password is exactly six characters, upper case, without blanks.
+inline bool isValidPassword(const QString& password)
+{
+    if (password.size() != 6 || password != password.toUpper())
+        return false;
+    for (const QChar c : password)
+        if (c.isSpace() || !c.isPrint())
+            return false;
+    return true;
+}
+
+} // namespace kelvora

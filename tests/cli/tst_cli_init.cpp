@@ -1,0 +1,119 @@
+#include "data/Connection.h"
+#include "data/DataLink.h"
+#include "data/Schema.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QProcess>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelvora;
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("KELVORA_CLI"), arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Names and contents of every file under `path`.
+QMap<QString, QByteArray> snapshot(const QString& path)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(path, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        file.open(QIODevice::ReadOnly);
+        files.insert(it.filePath(), QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256));
+    }
+    return files;
+}
+
+} // namespace
+
+class CliInit : public QObject {
+    Q_OBJECT
+private slots:
+    void createsTheEmbeddedDefaultOnce()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("dados"));
+        const Run first = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
+                               QStringLiteral("ACADEMIA CORPO SÃO"), QStringLiteral("--tax-number"),
+                               QStringLiteral("12.345.678/0001-90"), QStringLiteral("--master-password"),
+                               QStringLiteral("MESTR1")});
+        QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+
+        const DataLink link = DataLinkFile::read(folder + QStringLiteral("/Kelvora.udl"));
+        QCOMPARE(link.provider, DataLink::Provider::SQLite);
+        QCOMPARE(DataLinkFile::read(folder + QStringLiteral("/Brandel.udl")).provider, DataLink::Provider::SQLite);
+        Connection own(Connection::Kelvora, link, folder);
+        own.open();
+        QStringList tables = own.database().tables();
+        tables.removeIf([](const QString& name) { return name.startsWith(QLatin1String("sqlite_")); });
+        QCOMPARE(tables.size(), Schema::ownTables().size());
+        QSqlQuery gym = own.select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT ACADEMIA, CNPJCPF FROM Moxcvar"));
+        QVERIFY(gym.next());
+        QCOMPARE(gym.value(0).toString(), QStringLiteral("ACADEMIA CORPO SÃO"));
+        QCOMPARE(gym.value(1).toString(), QStringLiteral("12.345.678/0001-90"));
+        own.close();
+
+        const QMap<QString, QByteArray> before = snapshot(folder);
+        const Run second = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
+                                QStringLiteral("OUTRA"), QStringLiteral("--master-password"), QStringLiteral("OUTRA1")});
+        QCOMPARE(second.exitCode, 2);
+        QVERIFY2(second.err.contains(QStringLiteral("já contém um banco de dados")), qPrintable(second.err));
+        QCOMPARE(snapshot(folder), before);
+    }
+
+    void badInputCreatesNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("short password") << QStringList{"--gym", "A", "--master-password", "ABC12"} << 2 << "exatamente 6";
+        QTest::newRow("lower-case password") << QStringList{"--gym", "A", "--master-password", "abc123"} << 2 << "maiúsculas";
+        QTest::newRow("blank in password") << QStringList{"--gym", "A", "--master-password", "ABC 12"} << 2 << "sem espaços";
+        QTest::newRow("gym name too long") << QStringList{"--gym", QString(36, QLatin1Char('A')), "--master-password", "ABC123"} << 2 << "35";
+        QTest::newRow("no gym") << QStringList{"--master-password", "ABC123"} << 1 << "--gym";
+        QTest::newRow("unknown option") << QStringList{"--gym", "A", "--master-password", "ABC123", "--nope"} << 1 << "nope";
+    }
+    void badInputCreatesNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const Run run = cli(QStringList{QStringLiteral("init"), QStringLiteral("--dir"), dir.path()} + arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(snapshot(dir.path()).isEmpty());
+    }
+
+    void helpDocumentsEveryCommand()
+    {
+        const Run overview = cli({QStringLiteral("--help")});
+        QCOMPARE(overview.exitCode, 0);
+        QVERIFY(overview.out.contains(QStringLiteral("init")));
+        const Run init = cli({QStringLiteral("init"), QStringLiteral("--help")});
+        QCOMPARE(init.exitCode, 0);
+        for (const char* option : {"--dir", "--gym", "--address", "--complement1", "--complement2", "--tax-number", "--master-password"})
+            QVERIFY2(init.out.contains(QLatin1String(option)), option);
+        QCOMPARE(cli({QStringLiteral("nada")}).exitCode, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliInit)
+#include "tst_cli_init.moc"

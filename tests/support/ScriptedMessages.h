@@ -1,0 +1,35 @@
+#pragma once
+
+#include "gui/widgets/Messages.h"
+
+#include <QQueue>
+#include <QVector>
+
+namespace kelvora::test {
+
+// Stands in for the message boxes while it lives: records every message shown and
+// answers questions from a script (No when the script has run out).
+class ScriptedMessages : public MessagePresenter {
+public:
+    struct Shown {
+        QString text;
+        QString detail;
+        bool question;
+    };
+
+    ScriptedMessages();
+    ~ScriptedMessages() override;
+
+    void answer(int button) { m_answers.enqueue(button); }
+    const QVector<Shown>& shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+
+    int present(const QString& text, const QString& detail, bool question) override;
+
+private:
+    QQueue<int> m_answers;
+    QVector<Shown> m_shown;
+};
+
+} // namespace kelvora::test

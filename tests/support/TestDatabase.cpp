@@ -1,0 +1,126 @@
+#include "support/TestDatabase.h"
+
+#include "data/Installer.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+
+namespace kelvora::test {
+
+namespace {
+
+QHash<QString, QString> serverAddress()
+{
+    QHash<QString, QString> address;
+    for (const QString& pair : qEnvironmentVariable("KELVORA_TEST_PG").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int eq = pair.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            address.insert(pair.left(eq), pair.mid(eq + 1));
+    }
+    return address;
+}
+
+// Runs one statement on the server's administrative database.
+void administer(const QString& statement)
+{
+    const QHash<QString, QString> address = serverAddress();
+    const QString name = QStringLiteral("kelvora-test-admin");
+    {
+        QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name)
+                                                       : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(address.value(QStringLiteral("host"), QStringLiteral("127.0.0.1")));
+        db.setPort(address.value(QStringLiteral("port"), QStringLiteral("5432")).toInt());
+        db.setDatabaseName(address.value(QStringLiteral("dbname"), QStringLiteral("postgres")));
+        db.setUserName(address.value(QStringLiteral("user")));
+        db.setPassword(address.value(QStringLiteral("password")));
+        if (!db.isOpen() && !db.open())
+            qFatal("test PostgreSQL server unreachable: %s", qPrintable(db.lastError().text()));
+        QSqlQuery query(db);
+        if (!query.exec(statement))
+            qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+    }
+}
+
+DataLink serverLink(const QString& database)
+{
+    const QHash<QString, QString> address = serverAddress();
+    return {DataLink::Provider::PostgreSQL,
+            address.value(QStringLiteral("host"), QStringLiteral("127.0.0.1")) + QLatin1Char(':')
+                + address.value(QStringLiteral("port"), QStringLiteral("5432")),
+            database, address.value(QStringLiteral("user")), address.value(QStringLiteral("password"))};
+}
+
+} // namespace
+
+QStringList backends()
+{
+    QStringList list{Sqlite};
+    if (!qEnvironmentVariableIsEmpty("KELVORA_TEST_PG"))
+        list << Postgres;
+    return list;
+}
+
+void addBackendRows()
+{
+    QTest::addColumn<QString>("backend");
+    for (const QString& backend : backends())
+        QTest::newRow(qPrintable(backend)) << backend;
+}
+
+TestDatabase::TestDatabase(const QString& backend)
+    : m_backend(backend)
+{
+    if (backend == Postgres) {
+        const QString stem = QStringLiteral("kt_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        m_serverDatabases = {stem + QStringLiteral("_own"), stem + QStringLiteral("_brandel")};
+        for (const QString& database : m_serverDatabases)
+            administer(QStringLiteral("CREATE DATABASE %1").arg(database));
+        m_own = serverLink(m_serverDatabases.at(0));
+        m_brandel = serverLink(m_serverDatabases.at(1));
+    } else {
+        m_own = {DataLink::Provider::SQLite, QStringLiteral("Kelvora.db"), {}, {}, {}};
+        m_brandel = {DataLink::Provider::SQLite, QStringLiteral("Brandel.db"), {}, {}, {}};
+        // The files must exist before a connection that expects them opens.
+        for (const DataLink& link : {m_own, m_brandel}) {
+            Connection create(QStringLiteral("create"), link, folder());
+            create.open(Connection::OpenMode::CreateFile);
+        }
+    }
+}
+
+TestDatabase::~TestDatabase()
+{
+    for (const QString& database : m_serverDatabases)
+        administer(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(database));
+}
+
+void TestDatabase::writeDataLinks()
+{
+    DataLinkFile::write(folder() + QStringLiteral("/Kelvora.udl"), m_own);
+    DataLinkFile::write(folder() + QStringLiteral("/Brandel.udl"), m_brandel);
+}
+
+void TestDatabase::install()
+{
+    {
+        auto own = connect(Connection::Kelvora);
+        Installer::createOwnDatabase(*own, GymIdentity{QStringLiteral("ACADEMIA TESTE"), QStringLiteral("RUA DAS FLORES, 10"), QStringLiteral("CENTRO"), {}, QStringLiteral("12.345.678/0001-90")}, MasterPassword);
+        auto brandel = connect(Connection::Brandel);
+        Installer::createBrandelStandIn(*brandel);
+    }
+    writeDataLinks();
+}
+
+std::unique_ptr<Connection> TestDatabase::connect(const QString& role) const
+{
+    auto connection = std::make_unique<Connection>(
+        role, role == Connection::Brandel ? m_brandel : m_own, folder());
+    connection->open();
+    return connection;
+}
+
+} // namespace kelvora::test

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "data/DataLink.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace kelvora::test {
+
+inline const QString Sqlite = QStringLiteral("sqlite");
+inline const QString Postgres = QStringLiteral("postgres");
+
+// The backends database tests run on: SQLite always, PostgreSQL when the variable
+// KELVORA_TEST_PG holds a libpq-style address ("host=... port=... dbname=... user=...").
+QStringList backends();
+
+// Adds a "backend" column with one row per backend to a test's data table.
+void addBackendRows();
+
+// A fresh pair of databases (own and gym-management) for one test, in a temporary
+// data folder that also receives their data-link files. PostgreSQL databases are
+// created on the test server and dropped afterwards.
+class TestDatabase {
+public:
+    explicit TestDatabase(const QString& backend);
+    ~TestDatabase();
+
+    QString backend() const { return m_backend; }
+    QString folder() const { return m_folder.path(); }
+    DataLink ownLink() const { return m_own; }
+    DataLink brandelLink() const { return m_brandel; }
+
+    // Schema, settings row, master user (password "SENHA1"), reference rows and the
+    // stand-in gym-management tables; writes Kelvora.udl and Brandel.udl.
+    void install();
+    // Only the empty databases and their data-link files.
+    void writeDataLinks();
+
+    // An open connection to the own (or gym-management) database.
+    std::unique_ptr<Connection> connect(const QString& role = Connection::Kelvora) const;
+
+    static inline const QString MasterPassword = QStringLiteral("SENHA1");
+
+private:
+    QString m_backend;
+    QTemporaryDir m_folder;
+    DataLink m_own;
+    DataLink m_brandel;
+    QStringList m_serverDatabases;
+};
+
+} // namespace kelvora::test
