@@ -107,6 +107,10 @@ bool Connection::answers(const QString& table) const
 {
     if (!isOpen())
         return false;
+    // An open SQLite file keeps answering from its cache after it was removed or
+    // its share went away; the file itself must still be there and readable.
+    if (m_link.provider == DataLink::Provider::SQLite && !QFileInfo(sqliteFile()).isReadable())
+        return false;
     QSqlQuery query(database());
     return query.exec(QStringLiteral("SELECT 1 FROM %1 WHERE 1 = 0").arg(Schema::identifier(table)));
 }

@@ -23,6 +23,8 @@ QStringList ScriptedMessages::texts() const
 int ScriptedMessages::present(const QString& text, const QString& detail, bool question)
 {
     m_shown.append({text, detail, question});
+    if (onPresent)
+        onPresent(m_shown.last());
     if (!question)
         return Messages::Ok;
     return m_answers.isEmpty() ? Messages::No : m_answers.dequeue();

@@ -3,6 +3,8 @@
 #include "gui/widgets/Messages.h"
 
 #include <QQueue>
+
+#include <functional>
 #include <QVector>
 
 namespace kelvora::test {
@@ -21,6 +23,8 @@ public:
     ~ScriptedMessages() override;
 
     void answer(int button) { m_answers.enqueue(button); }
+    // Called with each message as it appears, before it is answered.
+    std::function<void(const Shown&)> onPresent;
     const QVector<Shown>& shown() const { return m_shown; }
     QStringList texts() const;
     void clear() { m_shown.clear(); }

@@ -13,10 +13,10 @@ namespace kelvora::test {
 
 namespace {
 
-QHash<QString, QString> serverAddress()
+QHash<QString, QString> serverAddress(const QString& server)
 {
     QHash<QString, QString> address;
-    for (const QString& pair : qEnvironmentVariable("KELVORA_TEST_PG").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& pair : server.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const int eq = pair.indexOf(QLatin1Char('='));
         if (eq > 0)
             address.insert(pair.left(eq), pair.mid(eq + 1));
@@ -25,10 +25,10 @@ QHash<QString, QString> serverAddress()
 }
 
 // Runs one statement on the server's administrative database.
-void administer(const QString& statement)
+void administer(const QString& server, const QString& statement)
 {
-    const QHash<QString, QString> address = serverAddress();
-    const QString name = QStringLiteral("kelvora-test-admin");
+    const QHash<QString, QString> address = serverAddress(server);
+    const QString name = QStringLiteral("kelvora-test-admin ") + server;
     {
         QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name)
                                                        : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
@@ -37,7 +37,8 @@ void administer(const QString& statement)
         db.setDatabaseName(address.value(QStringLiteral("dbname"), QStringLiteral("postgres")));
         db.setUserName(address.value(QStringLiteral("user")));
         db.setPassword(address.value(QStringLiteral("password")));
-        if (!db.isOpen() && !db.open())
+        db.close(); // a fresh session: the server may have been restarted since
+        if (!db.open())
             qFatal("test PostgreSQL server unreachable: %s", qPrintable(db.lastError().text()));
         QSqlQuery query(db);
         if (!query.exec(statement))
@@ -45,9 +46,9 @@ void administer(const QString& statement)
     }
 }
 
-DataLink serverLink(const QString& database)
+DataLink serverLink(const QString& server, const QString& database)
 {
-    const QHash<QString, QString> address = serverAddress();
+    const QHash<QString, QString> address = serverAddress(server);
     return {DataLink::Provider::PostgreSQL,
             address.value(QStringLiteral("host"), QStringLiteral("127.0.0.1")) + QLatin1Char(':')
                 + address.value(QStringLiteral("port"), QStringLiteral("5432")),
@@ -71,16 +72,17 @@ void addBackendRows()
         QTest::newRow(qPrintable(backend)) << backend;
 }
 
-TestDatabase::TestDatabase(const QString& backend)
+TestDatabase::TestDatabase(const QString& backend, const QString& server)
     : m_backend(backend)
+    , m_server(server.isEmpty() ? qEnvironmentVariable("KELVORA_TEST_PG") : server)
 {
     if (backend == Postgres) {
         const QString stem = QStringLiteral("kt_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
         m_serverDatabases = {stem + QStringLiteral("_own"), stem + QStringLiteral("_brandel")};
         for (const QString& database : m_serverDatabases)
-            administer(QStringLiteral("CREATE DATABASE %1").arg(database));
-        m_own = serverLink(m_serverDatabases.at(0));
-        m_brandel = serverLink(m_serverDatabases.at(1));
+            administer(m_server, QStringLiteral("CREATE DATABASE %1").arg(database));
+        m_own = serverLink(m_server, m_serverDatabases.at(0));
+        m_brandel = serverLink(m_server, m_serverDatabases.at(1));
     } else {
         m_own = {DataLink::Provider::SQLite, QStringLiteral("Kelvora.db"), {}, {}, {}};
         m_brandel = {DataLink::Provider::SQLite, QStringLiteral("Brandel.db"), {}, {}, {}};
@@ -95,7 +97,7 @@ TestDatabase::TestDatabase(const QString& backend)
 TestDatabase::~TestDatabase()
 {
     for (const QString& database : m_serverDatabases)
-        administer(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(database));
+        administer(m_server, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(database));
 }
 
 void TestDatabase::writeDataLinks()

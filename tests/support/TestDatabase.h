@@ -25,7 +25,8 @@ void addBackendRows();
 // created on the test server and dropped afterwards.
 class TestDatabase {
 public:
-    explicit TestDatabase(const QString& backend);
+    // `server` overrides KELVORA_TEST_PG for a test that brings its own server.
+    explicit TestDatabase(const QString& backend, const QString& server = {});
     ~TestDatabase();
 
     QString backend() const { return m_backend; }
@@ -46,6 +47,7 @@ public:
 
 private:
     QString m_backend;
+    QString m_server;
     QTemporaryDir m_folder;
     DataLink m_own;
     DataLink m_brandel;

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QToolButton;
+
+namespace kelvora {
+
+class Connection;
+
+// The main window "Sistema de Avaliação": the MDI frame with the menu, the shortcut
+// buttons and the status bar. It owns the connections to the own and the
+// gym-management databases, runs the access check of every guarded menu item and
+// watches the database once a second.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(std::unique_ptr<Connection> own, std::unique_ptr<Connection> brandel,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens the connections and reads the settings. When either database cannot be
+    // reached it shows the database message and returns false: the program ends.
+    bool start();
+
+    // A screen opened by a menu item or shortcut button (named by its objectName).
+    // A QDialog is shown modally, any other widget as an MDI child.
+    using ScreenFactory = std::function<QWidget*(MainWindow&)>;
+    void registerScreen(const QString& itemName, ScreenFactory factory);
+
+    // The "Acesso Local" dialog: returns the code of the user who authenticated in
+    // it, or nothing. Until one is installed, nobody can authorise.
+    using LocalAuthorization = std::function<std::optional<QString>(MainWindow&)>;
+    void setLocalAuthorization(LocalAuthorization authorization);
+    // The login dialog shown by "Muda Usuário".
+    void setLoginDialog(std::function<void(MainWindow&)> dialog);
+
+    // The logged-in user; shows "Usuário: " and the user's name in the status bar.
+    void logIn(const QString& userCode);
+    QString userCode() const { return m_userCode; }
+    void setUserCode(const QString& code) { m_userCode = code; }
+    bool changeUserMode() const { return m_changeUserMode; }
+    void setChangeUserMode(bool on) { m_changeUserMode = on; }
+
+    int openScreens() const { return m_openScreens; }
+    bool ownStudentRegister() const { return m_ownStudentRegister; }
+    QString gymName() const { return m_gymName; }
+    int exitState() const { return m_exitState; }
+    bool timerRunning() const { return m_timer.isActive(); }
+
+    Connection& ownConnection() { return *m_own; }
+    Connection& brandelConnection() { return *m_brandel; }
+    QMdiArea* mdiArea() const { return m_mdi; }
+    QAction* menuItem(const QString& name) const { return m_items.value(name); }
+    QString statusText(int panel) const;
+
+    // The access check: true when the logged-in user (or a user who authorises in
+    // "Acesso Local" when the right is "Não") holds "Sim" in `rightColumn`.
+    bool checkAccess(const QString& rightColumn, const QString& refusedDetail);
+
+    // Called when a screen closes: counts it off and, once none is open, shows the
+    // logged-in user's name again. False when Usuarios cannot be read.
+    bool returnFromScreen();
+
+    // One timer tick: status bar and connectivity probe.
+    void tick();
+
+public slots:
+    void exitCommand();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct MenuItem {
+        int menu;            // index in the menu bar
+        const char* caption;
+        const char* name;    // objectName of the action
+        const char* right;   // right column in Usuarios
+        const char* refused; // detail of "Usuário sem acesso !"
+        bool separatorBefore;
+    };
+    static const QVector<MenuItem>& menuTable();
+
+    void buildMenu();
+    void buildShortcuts();
+    void buildStatusBar();
+    void readSettings();
+    void showUserName();
+    void openFromMenu(const MenuItem& item);
+    void openScreen(const QString& itemName, QAction* action, QWidget* trigger);
+    void screenClosed(QAction* action, QWidget* trigger);
+    void showAbout();
+    void databaseLost();
+    void reconnect();
+
+    std::unique_ptr<Connection> m_own;
+    std::unique_ptr<Connection> m_brandel;
+    QMdiArea* m_mdi = nullptr;
+    QHash<QString, QAction*> m_items;
+    QHash<QString, ScreenFactory> m_screens;
+    QVector<QLabel*> m_panels;
+    QTimer m_timer;
+    QString m_banner;
+
+    LocalAuthorization m_localAuthorization;
+    std::function<void(MainWindow&)> m_loginDialog;
+
+    QString m_userCode;
+    int m_openScreens = 0;
+    bool m_changeUserMode = false;
+    bool m_ownStudentRegister = true;
+    QString m_gymName;
+    int m_exitState = 0;
+    bool m_closing = false;
+};
+
+} // namespace kelvora

@@ -1,0 +1,378 @@
+#include "data/Connection.h"
+#include "data/Rows.h"
+#include "domain/MessageTexts.h"
+#include "domain/UserRules.h"
+#include "gui/app/Application.h"
+#include "gui/app/ErrorLog.h"
+#include "gui/app/FirstRunDialog.h"
+#include "gui/app/MainWindow.h"
+#include "support/PgCluster.h"
+#include "support/ScriptedMessages.h"
+#include "support/TestDatabase.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolButton>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+std::unique_ptr<MainWindow> openMainWindow(const TestDatabase& db)
+{
+    auto window = std::make_unique<MainWindow>(
+        std::make_unique<Connection>(Connection::Kelvora, db.ownLink(), db.folder()),
+        std::make_unique<Connection>(Connection::Brandel, db.brandelLink(), db.folder()));
+    window->resize(1024, 700);
+    window->show();
+    if (!window->start())
+        return nullptr;
+    window->logIn(MasterUserCode);
+    return window;
+}
+
+void setRight(const TestDatabase& db, const QString& user, const QString& column, const QVariant& value)
+{
+    auto own = db.connect();
+    own->execute(QStringLiteral("Usuarios"), QStringLiteral("UPDATE Usuarios SET %1 = ? WHERE CODIGO = ?").arg(column),
+                 {value, user});
+}
+
+void addUser(const TestDatabase& db, const QString& code, const QString& name, const QString& right, const QString& value)
+{
+    auto own = db.connect();
+    Rows::insert(*own, QStringLiteral("Usuarios"),
+                 {{QStringLiteral("CODIGO"), code}, {QStringLiteral("NOME"), name}, {right, value}});
+}
+
+// A screen that stands in for the feature screens the menu opens.
+QWidget* plainScreen(MainWindow&)
+{
+    auto* screen = new QWidget;
+    screen->setObjectName(QStringLiteral("TFRMTESTE"));
+    return screen;
+}
+
+QStringList visibleCaptions(QMenu* menu)
+{
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        if (action->isVisible())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuFollowsTheStudentRegisterSetting_data()
+    {
+        QTest::addColumn<QString>("pathAvalia");
+        QTest::addColumn<QStringList>("cadastro");
+        QTest::newRow("own register") << "Sim" << QStringList{"&Alunos", "-", "A&tividades", "-", "&Usuários"};
+        QTest::newRow("companion register") << "Não" << QStringList{"&Usuários"};
+    }
+    void menuFollowsTheStudentRegisterSetting()
+    {
+        QFETCH(QString, pathAvalia);
+        QFETCH(QStringList, cadastro);
+        TestDatabase db(Sqlite);
+        db.install();
+        db.connect()->execute(QStringLiteral("Moxcvar"), QStringLiteral("UPDATE Moxcvar SET PATH_AVALIA = ?"), {pathAvalia});
+        auto window = openMainWindow(db);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Sistema de Avaliação"));
+        QCOMPARE(window->gymName(), QStringLiteral("ACADEMIA TESTE"));
+        QCOMPARE(visibleCaptions(window->menuBar()->findChild<QMenu*>(QStringLiteral("MNCADASTRO"))), cadastro);
+        QCOMPARE(visibleCaptions(window->menuBar()->findChild<QMenu*>(QStringLiteral("MNRELATORIOS"))),
+                 (QStringList{"Avaliação Vencida", "-", "Avaliações Feitas"}));
+        QCOMPARE(visibleCaptions(window->menuBar()->findChild<QMenu*>(QStringLiteral("MNUTILITARIOS"))),
+                 (QStringList{"&Backup", "-", "&Restauração de Backup", "-", "Nível de Acesso do &Usuário", "-",
+                              "Esvaziar Arquivos de Avaliações", "-", "Configuração do &Sistema"}));
+        QStringList bar;
+        for (QAction* action : window->menuBar()->actions())
+            bar << action->text();
+        QCOMPARE(bar, (QStringList{"&Cadastro", "Avaliações", "Relatórios", "&Utilitários", "Sobre", "&Sair"}));
+        for (const char* name : {"MNALUNOS", "MNATIVIDADES", "MNCADASTRODEUSUARIOS", "MNCLINICO", "MNREAVALIACAOVENCIDA",
+                                 "MnAvaliacaoFeita", "MNBACKUP", "MNRESTAURACAODOBACKUP", "MNPARAMETRIZACAODOUSUARIO",
+                                 "MNESVAZIARARQUIVOS", "MNPARAMETRIZACAODOSISTEMA", "MnSobre", "Sair1"})
+            QVERIFY2(window->menuItem(QLatin1String(name)), name);
+        for (const char* name : {"SBAGENDA", "SBNOVIDADES", "SBEMAIL"})
+            QVERIFY2(window->findChild<QToolButton*>(QLatin1String(name)), name);
+        QCOMPARE(window->statusText(0), QStringLiteral("Usuário: MESTRE"));
+    }
+
+    void accessCheck_data()
+    {
+        QTest::addColumn<QVariant>("right");
+        QTest::addColumn<bool>("authorizerExists");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("granted") << QVariant(QStringLiteral("Sim")) << false << true;
+        QTest::newRow("refused") << QVariant(QStringLiteral("Não")) << false << false;
+        QTest::newRow("empty") << QVariant(QStringLiteral("")) << false << false;
+        QTest::newRow("null") << QVariant() << false << false;
+        QTest::newRow("other text") << QVariant(QStringLiteral("sim")) << false << false;
+        QTest::newRow("Não, another user authorises") << QVariant(QStringLiteral("Não")) << true << true;
+        QTest::newRow("empty, no authorisation asked") << QVariant(QStringLiteral("")) << true << false;
+    }
+    void accessCheck()
+    {
+        QFETCH(QVariant, right);
+        QFETCH(bool, authorizerExists);
+        QFETCH(bool, opens);
+        TestDatabase db(Sqlite);
+        db.install();
+        addUser(db, QStringLiteral("05"), QStringLiteral("JOANA"), QStringLiteral("A_DADOS"), QStringLiteral("Sim"));
+        setRight(db, MasterUserCode, QStringLiteral("A_DADOS"), right);
+        auto window = openMainWindow(db);
+        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
+        int authorisationsAsked = 0;
+        window->setLocalAuthorization([&](MainWindow& w) -> std::optional<QString> {
+            ++authorisationsAsked;
+            w.setUserCode(QStringLiteral("05")); // the dialog logs the authoriser in for a moment
+            return authorizerExists ? std::optional<QString>(QStringLiteral("05")) : std::nullopt;
+        });
+        ScriptedMessages messages;
+
+        QAction* item = window->menuItem(QStringLiteral("MNCLINICO"));
+        item->trigger();
+        QCOMPARE(authorisationsAsked, right.toString() == QStringLiteral("Não") ? 1 : 0);
+        QCOMPARE(window->userCode(), MasterUserCode);
+        QCOMPARE(window->mdiArea()->subWindowList().size(), opens ? 1 : 0);
+        if (!opens) {
+            QCOMPARE(messages.texts(), QStringList{QStringLiteral("Usuário sem acesso !")});
+            QCOMPARE(messages.shown().first().detail, QStringLiteral("DADOS CLINICOS"));
+            QVERIFY(item->isEnabled());
+            return;
+        }
+        QVERIFY(messages.shown().isEmpty());
+        QVERIFY(!item->isEnabled());
+        QVERIFY(item->isChecked());
+        QCOMPARE(window->openScreens(), 1);
+        QCOMPARE(window->statusText(0), QStringLiteral("Usuário: MESTRE"));
+
+        window->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(item->isEnabled());
+        QVERIFY(!item->isChecked());
+        QCOMPARE(window->openScreens(), 0);
+    }
+
+    void userRemovedByAnotherStationHasNoAccess()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        addUser(db, QStringLiteral("07"), QStringLiteral("PEDRO"), QStringLiteral("U_BACKUP"), QStringLiteral("Sim"));
+        auto window = openMainWindow(db);
+        window->registerScreen(QStringLiteral("MNBACKUP"), plainScreen);
+        window->logIn(QStringLiteral("07"));
+        db.connect()->execute(QStringLiteral("Usuarios"), QStringLiteral("DELETE FROM Usuarios WHERE CODIGO = ?"), {QStringLiteral("07")});
+        ScriptedMessages messages;
+        window->menuItem(QStringLiteral("MNBACKUP"))->trigger();
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Usuário sem acesso !")});
+        QCOMPARE(messages.shown().first().detail, QStringLiteral("BACKUP"));
+        QVERIFY(window->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void unreadableUsersTableStopsTheCheck()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        auto window = openMainWindow(db);
+        window->registerScreen(QStringLiteral("MNBACKUP"), plainScreen);
+        db.connect()->execute(QStringLiteral("Usuarios"), QStringLiteral("ALTER TABLE Usuarios RENAME TO UsuariosAntigos"));
+        ScriptedMessages messages;
+        window->menuItem(QStringLiteral("MNBACKUP"))->trigger();
+        QCOMPARE(messages.texts(), (QStringList{QStringLiteral("Abertura de tabela !"), QStringLiteral("Registro já alocado")}));
+        QCOMPARE(messages.shown().first().detail, QStringLiteral("Usuarios"));
+        QVERIFY(window->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void exitStates()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        auto window = openMainWindow(db);
+        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
+        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        ScriptedMessages messages;
+        QAction* exit = window->menuItem(QStringLiteral("Sair1"));
+
+        exit->trigger(); // first: only informs
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Feche a(s) janelas abertas no SISTEMA !")});
+        QCOMPARE(window->exitState(), 1);
+        QVERIFY(window->isVisible());
+
+        messages.answer(Messages::No);
+        exit->trigger(); // second: asks; No leaves the children open
+        QCOMPARE(messages.shown().last().text, QStringLiteral("Tem certeza que os formulários forão fechados ?"));
+        QVERIFY(messages.shown().last().question);
+        QCOMPARE(window->exitState(), 2);
+        QCOMPARE(window->mdiArea()->subWindowList().size(), 1);
+        QVERIFY(window->isVisible());
+
+        exit->trigger(); // third: closes even with a child open
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->ownConnection().isOpen());
+        QVERIFY(!window->brandelConnection().isOpen());
+        QCOMPARE(messages.shown().size(), 2);
+    }
+
+    void secondExitAnsweredYesClosesTheChildren()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        auto window = openMainWindow(db);
+        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
+        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        ScriptedMessages messages;
+        window->exitCommand();
+        messages.answer(Messages::Yes);
+        window->exitCommand();
+        QTRY_VERIFY(window->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(window->isVisible());
+        window->exitCommand(); // no child left: closes
+        QVERIFY(!window->isVisible());
+    }
+
+    void missingDatabaseEndsTheProgram()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        QFile::remove(db.folder() + QStringLiteral("/Brandel.db"));
+        ScriptedMessages messages;
+        MainWindow window(std::make_unique<Connection>(Connection::Kelvora, db.ownLink(), db.folder()),
+                          std::make_unique<Connection>(Connection::Brandel, db.brandelLink(), db.folder()));
+        QVERIFY(!window.start());
+        QCOMPARE(messages.texts(), QStringList{Msg::AssistenciaTecnica});
+        QCOMPARE(messages.shown().first().detail, Msg::ProblemaNoBanco);
+    }
+
+    void lostSqliteFileIsNoticedAndReconnected()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        auto window = openMainWindow(db);
+        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
+        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        const QString file = db.folder() + QStringLiteral("/Kelvora.db");
+        const QString away = file + QStringLiteral(".fora");
+        QVERIFY(QFile::rename(file, away)); // the share holding the database went away
+
+        ScriptedMessages messages;
+        int shown = 0;
+        messages.onPresent = [&](const ScriptedMessages::Shown&) {
+            if (++shown == 2) // back after the second acknowledgement
+                QFile::rename(away, file);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(messages.shown().size(), 2, 5000);
+        QVERIFY(window->mdiArea()->subWindowList().isEmpty());
+        QCOMPARE(messages.shown().first().text, Msg::AssistenciaTecnica);
+        QTRY_VERIFY(window->timerRunning());
+        QVERIFY(window->menuItem(QStringLiteral("MNCLINICO"))->isEnabled());
+    }
+
+    void stoppedServerIsNoticedAndReconnected()
+    {
+        if (!PgCluster::available())
+            QSKIP("PostgreSQL server programs are not installed");
+        PgCluster server;
+        QVERIFY(server.start());
+        TestDatabase db(Postgres, server.address());
+        db.install();
+        auto window = openMainWindow(db);
+        QVERIFY(window);
+        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
+        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        QCOMPARE(window->mdiArea()->subWindowList().size(), 1);
+
+        ScriptedMessages messages;
+        bool restarted = false;
+        messages.onPresent = [&](const ScriptedMessages::Shown&) {
+            if (!restarted)
+                restarted = server.start(); // the server is back before the message is acknowledged
+        };
+        QVERIFY(server.stop());
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.shown().isEmpty(), 3000);
+        QVERIFY(window->mdiArea()->subWindowList().isEmpty());
+        QCOMPARE(messages.shown().first().text, Msg::AssistenciaTecnica);
+        QCOMPARE(messages.shown().first().detail, Msg::ProblemaNoBanco);
+        QVERIFY(restarted);
+        QTRY_VERIFY(window->timerRunning());
+        QVERIFY(window->ownConnection().answers(QStringLiteral("TabelaFlexao")));
+        QVERIFY(window->brandelConnection().answers(QStringLiteral("Caixa")));
+        const int messagesSoFar = messages.shown().size();
+        QTest::qWait(1500); // the clock runs again without further alarms
+        QCOMPARE(messages.shown().size(), messagesSoFar);
+    }
+
+    void escapingExceptionIsLoggedNotShown()
+    {
+        struct Thrower : QObject {
+            bool event(QEvent* e) override
+            {
+                if (e->type() == QEvent::User)
+                    throw std::runtime_error("falha de teste");
+                return QObject::event(e);
+            }
+        } thrower;
+        const QString log = ErrorLog::path(QDir::tempPath());
+        QFile::remove(log);
+        ScriptedMessages messages;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&thrower, &event);
+        QCoreApplication::sendEvent(&thrower, &event);
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d:falha de teste$")).match(lines.first()).hasMatch(),
+                 qPrintable(lines.first()));
+        QVERIFY(messages.shown().isEmpty());
+        QFile::remove(log);
+    }
+
+    void firstRunCreatesTheEmbeddedDefault()
+    {
+        QTemporaryDir dir;
+        FirstRunDialog dialog(dir.path());
+        ScriptedMessages messages;
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EDTACADEMIA")), QStringLiteral("academia nova"));
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EDTSENHA")), QStringLiteral("abc123"));
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EDTCONFIRMASENHA")), QStringLiteral("abc124"));
+        QPushButton* confirm = dialog.findChild<QPushButton*>(QStringLiteral("BBNCONFIRMA"));
+        confirm->click();
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Senha não confere !")});
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Kelvora.udl"))));
+
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EDTCONFIRMASENHA")), QStringLiteral("abc123"));
+        confirm->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Kelvora.udl"))));
+        Connection own(Connection::Kelvora, DataLinkFile::read(dir.filePath(QStringLiteral("Kelvora.udl"))), dir.path());
+        own.open();
+        QSqlQuery gym = own.select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT ACADEMIA FROM Moxcvar"));
+        QVERIFY(gym.next());
+        QCOMPARE(gym.value(0).toString(), QStringLiteral("ACADEMIA NOVA"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    Application app(argc, argv);
+    app.setDataFolder(QDir::tempPath());
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_main_window.moc"
