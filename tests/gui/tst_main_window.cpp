@@ -28,6 +28,20 @@ using namespace kelvora::test;
 
 namespace {
 
+// A screen that stands in for the feature screens the menu opens.
+QWidget* plainScreen(MainWindow&)
+{
+    auto* screen = new QWidget;
+    screen->setObjectName(QStringLiteral("TFRMTESTE"));
+    return screen;
+}
+
+const QStringList GuardedItems{"MNALUNOS", "MNATIVIDADES", "MNCADASTRODEUSUARIOS", "MNCLINICO", "MNREAVALIACAOVENCIDA",
+                               "MnAvaliacaoFeita", "MNBACKUP", "MNRESTAURACAODOBACKUP", "MNPARAMETRIZACAODOUSUARIO",
+                               "MNESVAZIARARQUIVOS", "MNPARAMETRIZACAODOSISTEMA"};
+
+// The main window on `db`, with the master user logged in and a plain screen
+// behind every guarded menu item.
 std::unique_ptr<MainWindow> openMainWindow(const TestDatabase& db)
 {
     auto window = std::make_unique<MainWindow>(
@@ -38,6 +52,17 @@ std::unique_ptr<MainWindow> openMainWindow(const TestDatabase& db)
     if (!window->start())
         return nullptr;
     window->logIn(MasterUserCode);
+    for (const QString& item : GuardedItems)
+        window->registerScreen(item, plainScreen);
+    return window;
+}
+
+// The same, with the assessment hub's item open as a child window.
+std::unique_ptr<MainWindow> openWithChild(const TestDatabase& db)
+{
+    auto window = openMainWindow(db);
+    if (window)
+        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
     return window;
 }
 
@@ -53,14 +78,6 @@ void addUser(const TestDatabase& db, const QString& code, const QString& name, c
     auto own = db.connect();
     Rows::insert(*own, QStringLiteral("Usuarios"),
                  {{QStringLiteral("CODIGO"), code}, {QStringLiteral("NOME"), name}, {right, value}});
-}
-
-// A screen that stands in for the feature screens the menu opens.
-QWidget* plainScreen(MainWindow&)
-{
-    auto* screen = new QWidget;
-    screen->setObjectName(QStringLiteral("TFRMTESTE"));
-    return screen;
 }
 
 QStringList visibleCaptions(QMenu* menu)
@@ -105,10 +122,8 @@ private slots:
         for (QAction* action : window->menuBar()->actions())
             bar << action->text();
         QCOMPARE(bar, (QStringList{"&Cadastro", "Avaliações", "Relatórios", "&Utilitários", "Sobre", "&Sair"}));
-        for (const char* name : {"MNALUNOS", "MNATIVIDADES", "MNCADASTRODEUSUARIOS", "MNCLINICO", "MNREAVALIACAOVENCIDA",
-                                 "MnAvaliacaoFeita", "MNBACKUP", "MNRESTAURACAODOBACKUP", "MNPARAMETRIZACAODOUSUARIO",
-                                 "MNESVAZIARARQUIVOS", "MNPARAMETRIZACAODOSISTEMA", "MnSobre", "Sair1"})
-            QVERIFY2(window->menuItem(QLatin1String(name)), name);
+        for (const QString& name : GuardedItems + QStringList{"MnSobre", "Sair1"})
+            QVERIFY2(window->menuItem(name), qPrintable(name));
         for (const char* name : {"SBAGENDA", "SBNOVIDADES", "SBEMAIL"})
             QVERIFY2(window->findChild<QToolButton*>(QLatin1String(name)), name);
         QCOMPARE(window->statusText(0), QStringLiteral("Usuário: MESTRE"));
@@ -116,28 +131,32 @@ private slots:
 
     void accessCheck_data()
     {
+        QTest::addColumn<QString>("backend");
         QTest::addColumn<QVariant>("right");
         QTest::addColumn<bool>("authorizerExists");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("granted") << QVariant(QStringLiteral("Sim")) << false << true;
-        QTest::newRow("refused") << QVariant(QStringLiteral("Não")) << false << false;
-        QTest::newRow("empty") << QVariant(QStringLiteral("")) << false << false;
-        QTest::newRow("null") << QVariant() << false << false;
-        QTest::newRow("other text") << QVariant(QStringLiteral("sim")) << false << false;
-        QTest::newRow("Não, another user authorises") << QVariant(QStringLiteral("Não")) << true << true;
-        QTest::newRow("empty, no authorisation asked") << QVariant(QStringLiteral("")) << true << false;
+        for (const QString& backend : backends()) {
+            const auto row = [&](const char* name) { return &(QTest::addRow("%s, %s", qPrintable(backend), name) << backend); };
+            *row("granted") << QVariant(QStringLiteral("Sim")) << false << true;
+            *row("refused") << QVariant(QStringLiteral("Não")) << false << false;
+            *row("empty") << QVariant(QStringLiteral("")) << false << false;
+            *row("null") << QVariant() << false << false;
+            *row("other text") << QVariant(QStringLiteral("sim")) << false << false;
+            *row("Não, another user authorises") << QVariant(QStringLiteral("Não")) << true << true;
+            *row("empty, no authorisation asked") << QVariant(QStringLiteral("")) << true << false;
+        }
     }
     void accessCheck()
     {
+        QFETCH(QString, backend);
         QFETCH(QVariant, right);
         QFETCH(bool, authorizerExists);
         QFETCH(bool, opens);
-        TestDatabase db(Sqlite);
+        TestDatabase db(backend);
         db.install();
         addUser(db, QStringLiteral("05"), QStringLiteral("JOANA"), QStringLiteral("A_DADOS"), QStringLiteral("Sim"));
         setRight(db, MasterUserCode, QStringLiteral("A_DADOS"), right);
         auto window = openMainWindow(db);
-        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
         int authorisationsAsked = 0;
         window->setLocalAuthorization([&](MainWindow& w) -> std::optional<QString> {
             ++authorisationsAsked;
@@ -169,43 +188,41 @@ private slots:
         QCOMPARE(window->openScreens(), 0);
     }
 
-    void userRemovedByAnotherStationHasNoAccess()
+    // Without a readable row for the logged-in user nothing opens.
+    void refusedWithoutTheUsersRow_data()
     {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("user deleted by another station")
+            << "DELETE FROM Usuarios WHERE CODIGO = '07'" << QStringList{"Usuário sem acesso !"} << "BACKUP";
+        QTest::newRow("Usuarios cannot be read") << "ALTER TABLE Usuarios RENAME TO UsuariosAntigos"
+                                                 << QStringList{"Abertura de tabela !", "Registro já alocado"} << "Usuarios";
+    }
+    void refusedWithoutTheUsersRow()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, detail);
         TestDatabase db(Sqlite);
         db.install();
         addUser(db, QStringLiteral("07"), QStringLiteral("PEDRO"), QStringLiteral("U_BACKUP"), QStringLiteral("Sim"));
         auto window = openMainWindow(db);
-        window->registerScreen(QStringLiteral("MNBACKUP"), plainScreen);
         window->logIn(QStringLiteral("07"));
-        db.connect()->execute(QStringLiteral("Usuarios"), QStringLiteral("DELETE FROM Usuarios WHERE CODIGO = ?"), {QStringLiteral("07")});
+        db.connect()->execute(QStringLiteral("Usuarios"), statement);
         ScriptedMessages messages;
         window->menuItem(QStringLiteral("MNBACKUP"))->trigger();
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Usuário sem acesso !")});
-        QCOMPARE(messages.shown().first().detail, QStringLiteral("BACKUP"));
+        QCOMPARE(messages.texts(), texts);
+        QCOMPARE(messages.shown().first().detail, detail);
         QVERIFY(window->mdiArea()->subWindowList().isEmpty());
-    }
-
-    void unreadableUsersTableStopsTheCheck()
-    {
-        TestDatabase db(Sqlite);
-        db.install();
-        auto window = openMainWindow(db);
-        window->registerScreen(QStringLiteral("MNBACKUP"), plainScreen);
-        db.connect()->execute(QStringLiteral("Usuarios"), QStringLiteral("ALTER TABLE Usuarios RENAME TO UsuariosAntigos"));
-        ScriptedMessages messages;
-        window->menuItem(QStringLiteral("MNBACKUP"))->trigger();
-        QCOMPARE(messages.texts(), (QStringList{QStringLiteral("Abertura de tabela !"), QStringLiteral("Registro já alocado")}));
-        QCOMPARE(messages.shown().first().detail, QStringLiteral("Usuarios"));
-        QVERIFY(window->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(window->menuItem(QStringLiteral("MNBACKUP"))->isEnabled());
     }
 
     void exitStates()
     {
         TestDatabase db(Sqlite);
         db.install();
-        auto window = openMainWindow(db);
-        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        auto window = openWithChild(db);
         ScriptedMessages messages;
         QAction* exit = window->menuItem(QStringLiteral("Sair1"));
 
@@ -233,9 +250,7 @@ private slots:
     {
         TestDatabase db(Sqlite);
         db.install();
-        auto window = openMainWindow(db);
-        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        auto window = openWithChild(db);
         ScriptedMessages messages;
         window->exitCommand();
         messages.answer(Messages::Yes);
@@ -263,9 +278,7 @@ private slots:
     {
         TestDatabase db(Sqlite);
         db.install();
-        auto window = openMainWindow(db);
-        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
+        auto window = openWithChild(db);
         const QString file = db.folder() + QStringLiteral("/Kelvora.db");
         const QString away = file + QStringLiteral(".fora");
         QVERIFY(QFile::rename(file, away)); // the share holding the database went away
@@ -291,10 +304,8 @@ private slots:
         QVERIFY(server.start());
         TestDatabase db(Postgres, server.address());
         db.install();
-        auto window = openMainWindow(db);
+        auto window = openWithChild(db);
         QVERIFY(window);
-        window->registerScreen(QStringLiteral("MNCLINICO"), plainScreen);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
         QCOMPARE(window->mdiArea()->subWindowList().size(), 1);
 
         ScriptedMessages messages;
