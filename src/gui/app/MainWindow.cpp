@@ -52,9 +52,6 @@ private:
     bool m_on;
 };
 
-} // namespace
-
-namespace {
 const char* const MenuCaptions[] = {"&Cadastro", "Avaliações", "Relatórios", "&Utilitários"};
 const char* const MenuNames[] = {"MNCADASTRO", "MNAVALIACOES", "MNRELATORIOS", "MNUTILITARIOS"};
 } // namespace
@@ -92,14 +89,8 @@ bool MainWindow::start()
     m_changeUserMode = false;
     try {
         m_own->open();
-    } catch (const DataError&) {
-        Messages::inform(Msg::AssistenciaTecnica, Msg::ProblemaNoBanco);
-        return false;
-    }
-    readSettings();
-    try {
+        readSettings();
         m_brandel->open();
-        m_own->open();
     } catch (const DataError&) {
         Messages::inform(Msg::AssistenciaTecnica, Msg::ProblemaNoBanco);
         return false;
