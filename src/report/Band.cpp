@@ -53,6 +53,8 @@ Band::Measure Band::measure(const PrintContext& context) const
     for (const auto& element : m_elements) {
         const double height = element->isVisible() ? element->height(context) : 0;
         result.elementHeights.append(height);
+        if (!element->isVisible())
+            continue;
         // A grown element keeps the room the band had below it.
         const double below = std::max(0.0, m_height - element->frame().bottom());
         result.height = std::max(result.height, element->frame().top() + height + below);

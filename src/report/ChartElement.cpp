@@ -139,7 +139,7 @@ void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintConte
         painter.setPen(Qt::black);
         painter.drawText(QRectF(rest.left(), rest.bottom() - line, rest.width(), line),
                          Qt::AlignCenter, m_categoryAxisTitle);
-        rest.setBottom(rest.bottom() - line);
+        rest.setBottom(rest.bottom() - line - gap / 2);
     }
     if (!m_valueAxisTitle.isEmpty()) {
         painter.save();
@@ -294,7 +294,11 @@ void ChartElement::paintLegend(QPainter& painter, const QRectF& area) const
     const double line = metrics.height();
     const double box = line * 0.7;
     const double spacing = line;
-    double x = area.left();
+    double oneRow = -spacing;
+    for (const ChartSeries& series : m_series)
+        oneRow += box + spacing / 3 + metrics.horizontalAdvance(series.name) + spacing;
+    // A legend on one row is centred under the chart.
+    double x = oneRow <= area.width() ? area.left() + (area.width() - oneRow) / 2 : area.left();
     double y = area.top();
     for (const ChartSeries& series : m_series) {
         const double entry = box + spacing / 3 + metrics.horizontalAdvance(series.name);

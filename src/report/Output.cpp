@@ -11,18 +11,18 @@ namespace kelvora::report {
 
 namespace {
 
-// Paints every page on a paged device with `dpi` pixels per inch, each page on a
-// sheet of its own orientation.
-bool paintAll(const Pages& pages, QPagedPaintDevice& device, double dpi)
+// Paints the pages `first` to `last` on a paged device with `dpi` pixels per inch,
+// each page on a sheet of its own orientation.
+bool paintAll(const Pages& pages, QPagedPaintDevice& device, double dpi, int first, int last)
 {
-    if (pages.count() == 0)
+    if (first > last || first < 0 || last >= pages.count())
         return false;
-    device.setPageLayout(pages.at(0).layout());
+    device.setPageLayout(pages.at(first).layout());
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    for (int i = 0; i < pages.count(); ++i) {
-        if (i > 0) {
+    for (int i = first; i <= last; ++i) {
+        if (i > first) {
             device.setPageLayout(pages.at(i).layout());
             if (!device.newPage())
                 return false;
@@ -87,14 +87,18 @@ bool writePdf(const Pages& pages, QIODevice& device)
     writer.setTitle(pages.title());
     writer.setCreator(QStringLiteral("Kelvora"));
     writer.setResolution(int(DotsPerInch));
-    return paintAll(pages, writer, DotsPerInch);
+    return paintAll(pages, writer, DotsPerInch, 0, pages.count() - 1);
 }
 
 bool print(const Pages& pages, QPrinter& printer)
 {
     printer.setDocName(pages.title());
     printer.setFullPage(true);
-    return paintAll(pages, printer, printer.resolution());
+    // A range chosen in the print dialog counts pages from 1; none means all.
+    const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
+    const int last = printer.toPage() > 0 ? std::min(printer.toPage(), pages.count()) - 1
+                                          : pages.count() - 1;
+    return paintAll(pages, printer, printer.resolution(), first, last);
 }
 
 } // namespace kelvora::report

@@ -22,7 +22,7 @@ QImage pageImage(const Page& page, int width);
 QString writePdf(const Pages& pages, const QString& fileName);
 bool writePdf(const Pages& pages, QIODevice& device);
 
-// Prints every page on `printer`, already chosen and set up (copies, range).
+// Prints on `printer`, already chosen and set up: every page, or the range chosen.
 bool print(const Pages& pages, QPrinter& printer);
 
 } // namespace kelvora::report
