@@ -44,9 +44,12 @@ QSizeF pageSize(const QString& pdf, int page)
                             : QSizeF();
 }
 
-QStringList pageTexts(const QString& pdf)
+QStringList pageTexts(const QString& pdf, bool layout)
 {
-    QStringList pages = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    QStringList arguments{pdf, QStringLiteral("-")};
+    if (layout)
+        arguments.prepend(QStringLiteral("-layout"));
+    QStringList pages = run(QStringLiteral("pdftotext"), arguments).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;

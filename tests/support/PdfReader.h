@@ -10,8 +10,8 @@ namespace PdfReader {
 
 int pageCount(const QString& pdf);
 QSizeF pageSize(const QString& pdf, int page); // points, pages from 1
-// The text of each page, in reading order.
-QStringList pageTexts(const QString& pdf);
+// The text of each page, in reading order; with `layout`, line by line as printed.
+QStringList pageTexts(const QString& pdf, bool layout = false);
 // The page as a picture at `dpi`.
 QImage pageImage(const QString& pdf, int page, int dpi = 50);
 // The pictures placed on each page, as "page object" pairs: the same object on two
