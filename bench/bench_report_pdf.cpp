@@ -19,15 +19,15 @@ using namespace kelvora::report;
 namespace {
 
 // A photo-like JPEG of 640 x 480 pixels, as the webcam stores them.
-QByteArray photo(quint32 seed, QColor tint)
-{
+QByteArray photo(quint32 seed, QColor tint) {
     QImage image(640, 480, QImage::Format_RGB32);
     QRandomGenerator random(seed);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const int noise = int(random.bounded(24));
-            image.setPixel(x, y, qRgb((tint.red() + x / 5 + noise) % 256, (tint.green() + y / 4 + noise) % 256,
-                                      (tint.blue() + noise) % 256));
+            image.setPixel(x, y,
+                           qRgb((tint.red() + x / 5 + noise) % 256,
+                                (tint.green() + y / 4 + noise) % 256, (tint.blue() + noise) % 256));
         }
     QPainter painter(&image);
     painter.setBrush(QColor(230, 190, 160));
@@ -40,8 +40,7 @@ QByteArray photo(quint32 seed, QColor tint)
     return bytes;
 }
 
-std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side)
-{
+std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side) {
     auto report = std::make_unique<Report>(QStringLiteral("Bench"));
     const double width = report->bandWidth();
     Band& header = report->pageHeader();
@@ -49,11 +48,13 @@ std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side
     header.addText({0, 0, 120, 8}, QStringLiteral("ACADEMIA CORPO SÃO")).setPointSize(14).setBold();
     header.addText({0, 9, 120, 6}, QStringLiteral("Relatório de Avaliação Funcional Vencida"));
     header.addText({0, 16, 120, 5}, [](const PrintContext& context) {
-        return QStringLiteral("Data : ") + Source::printDate()(context) + QStringLiteral("   Hora : ")
-               + Source::printTime()(context);
+        return QStringLiteral("Data : ") + Source::printDate()(context) +
+               QStringLiteral("   Hora : ") + Source::printTime()(context);
     });
-    header.addImage({width - 66, 0, 30, 32}, ImageElement::fixed(front)).setFit(ImageElement::Fit::KeepProportion);
-    header.addImage({width - 32, 0, 30, 32}, ImageElement::fixed(side)).setFit(ImageElement::Fit::KeepProportion);
+    header.addImage({width - 66, 0, 30, 32}, ImageElement::fixed(front))
+        .setFit(ImageElement::Fit::KeepProportion);
+    header.addImage({width - 32, 0, 30, 32}, ImageElement::fixed(side))
+        .setFit(ImageElement::Fit::KeepProportion);
     header.addShape({0, 33.5, width, 1}, ShapeElement::Shape::HorizontalRule);
 
     Band& columns = report->columnHeader();
@@ -71,7 +72,8 @@ std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side
     DataTable rows({QStringLiteral("MATRICULA"), QStringLiteral("NOME"), QStringLiteral("DATA")});
     for (int i = 1; i <= 780; ++i)
         rows.addRow({QStringLiteral("%1").arg(i, 10, 10, QLatin1Char('0')),
-                     QStringLiteral("ALUNO DE NÚMERO %1 DA SILVA").arg(i), QDate(2023, 1, 1).addDays(i % 365)});
+                     QStringLiteral("ALUNO DE NÚMERO %1 DA SILVA").arg(i),
+                     QDate(2023, 1, 1).addDays(i % 365)});
     report->setData(std::move(rows));
 
     const QStringList dates{"05/01", "05/03", "05/05", "05/07", "05/09", "05/11"};
@@ -87,25 +89,30 @@ std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side
     summary.addChart({width / 2 + 2, 5, width / 2 - 2, 78}, ChartElement::Kind::Lines)
         .setTitle(QStringLiteral("% de Gordura"))
         .setCategories(dates)
-        .addSeries({QStringLiteral("Gordura Atual"), QColor(128, 0, 0), {24.5, 23.8, 22.1, 21.7, 20.9, 20.2}})
+        .addSeries({QStringLiteral("Gordura Atual"),
+                    QColor(128, 0, 0),
+                    {24.5, 23.8, 22.1, 21.7, 20.9, 20.2}})
         .addSeries({QStringLiteral("Gordura Ideal"), QColor(128, 0, 128), {18, 18, 18, 18, 18, 18}})
         .setAxisTitles(QStringLiteral("Avaliações"), QStringLiteral("%"));
 
     report->pageFooter().setHeight(8);
-    report->pageFooter().addText({width - 40, 2, 40, 5}, [](const PrintContext& context) {
-        return QStringLiteral("Página: ") + Source::pageNumber()(context);
-    }).setAlignment(Qt::AlignRight | Qt::AlignTop);
+    report->pageFooter()
+        .addText({width - 40, 2, 40, 5},
+                 [](const PrintContext& context) {
+                     return QStringLiteral("Página: ") + Source::pageNumber()(context);
+                 })
+        .setAlignment(Qt::AlignRight | Qt::AlignTop);
     return report;
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bench_report.pdf");
+    const QString output =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bench_report.pdf");
     const QByteArray front = photo(1, QColor(40, 90, 140));
     const QByteArray side = photo(2, QColor(140, 60, 40));
 
@@ -125,6 +132,7 @@ int main(int argc, char* argv[])
         std::printf("run %d: %d pages in %.3f s\n", run, pages.count(), seconds);
     }
     std::printf("best of 5: %.3f s; %s: %lld bytes (photos: %lld + %lld bytes of JPEG)\n", best,
-                qPrintable(output), QFileInfo(output).size(), qlonglong(front.size()), qlonglong(side.size()));
+                qPrintable(output), QFileInfo(output).size(), qlonglong(front.size()),
+                qlonglong(side.size()));
     return 0;
 }

@@ -24,15 +24,14 @@ struct ReportOptions {
 };
 
 // The gym's name as the reports print it.
-QString gymName(const Connection& own)
-{
-    QSqlQuery query = own.select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT ACADEMIA FROM Moxcvar"));
+QString gymName(const Connection& own) {
+    QSqlQuery query =
+        own.select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT ACADEMIA FROM Moxcvar"));
     return query.next() ? query.value(0).toString() : QString();
 }
 
 // Builds the user list, or explains on err() why not (returning nothing).
-std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOptions& options)
-{
+std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOptions& options) {
     const UserListReport::Interval interval = UserListReport::settle(own, options.from, options.to);
     if (!interval.refusal.isEmpty()) {
         err() << interval.refusal << ' ' << interval.refusalDetail << '\n';
@@ -53,19 +52,28 @@ const Document documents[] = {
 
 } // namespace
 
-int runReport(const QStringList& arguments)
-{
+int runReport(const QStringList& arguments) {
     QCommandLineParser parser;
-    QString description = QStringLiteral("Grava um relatório num arquivo PDF, sem janela.\n\nRelatórios:\n");
+    QString description =
+        QStringLiteral("Grava um relatório num arquivo PDF, sem janela.\n\nRelatórios:\n");
     for (const Document& document : documents)
-        description += QStringLiteral("  %1  %2\n").arg(QLatin1String(document.name), QString::fromUtf8(document.summary));
+        description += QStringLiteral("  %1  %2\n")
+                           .arg(QLatin1String(document.name), QString::fromUtf8(document.summary));
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("relatório"), QStringLiteral("Qual relatório gravar."));
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."), QStringLiteral("DIR"));
-    const QCommandLineOption outFile(QStringLiteral("out"), QStringLiteral("Arquivo PDF a gravar (obrigatório)."), QStringLiteral("ARQUIVO"));
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("Código inicial (vazio: o primeiro usuário)."), QStringLiteral("CÓDIGO"));
-    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("Código final (vazio: o último usuário)."), QStringLiteral("CÓDIGO"));
+    parser.addPositionalArgument(QStringLiteral("relatório"),
+                                 QStringLiteral("Qual relatório gravar."));
+    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
+                                 QStringLiteral("DIR"));
+    const QCommandLineOption outFile(QStringLiteral("out"),
+                                     QStringLiteral("Arquivo PDF a gravar (obrigatório)."),
+                                     QStringLiteral("ARQUIVO"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("Código inicial (vazio: o primeiro usuário)."),
+                                  QStringLiteral("CÓDIGO"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("Código final (vazio: o último usuário)."),
+                                QStringLiteral("CÓDIGO"));
     parser.addOptions({dir, outFile, from, to});
 
     if (!parser.parse(arguments)) {
@@ -95,7 +103,8 @@ int runReport(const QStringList& arguments)
         const std::unique_ptr<Connection> own =
             Connection::fromFile(Connection::Kelvora, folder, QLatin1String(DataLinkFile::Kelvora));
         own->open();
-        const std::unique_ptr<Printable> report = chosen->build(*own, {parser.value(from), parser.value(to)});
+        const std::unique_ptr<Printable> report =
+            chosen->build(*own, {parser.value(from), parser.value(to)});
         if (!report)
             return ExitRefused;
         const Pages pages = report->paginate(Clock::now());

@@ -16,15 +16,13 @@ namespace {
 const QColor GridColor(200, 200, 200);
 
 // 1, 2 or 5 times a power of ten: the step of a scale that people read at a glance.
-double roundStep(double raw)
-{
+double roundStep(double raw) {
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     const double normal = raw / magnitude;
     return (normal <= 1 ? 1 : normal <= 2 ? 2 : normal <= 5 ? 5 : 10) * magnitude;
 }
 
-QString scaleText(double value, double step)
-{
+QString scaleText(double value, double step) {
     const int decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
     return QLocale(QLocale::Portuguese, QLocale::Brazil).toString(value, 'f', decimals);
 }
@@ -34,62 +32,51 @@ QString scaleText(double value, double step)
 ChartElement::ChartElement(const QRectF& frame, Kind kind)
     : Element(frame)
     , m_kind(kind)
-    , m_font(defaultFont(7))
-{
-}
+    , m_font(defaultFont(7)) {}
 
-ChartElement& ChartElement::setTitle(const QString& title)
-{
+ChartElement& ChartElement::setTitle(const QString& title) {
     m_title = title;
     return *this;
 }
 
-ChartElement& ChartElement::setCategories(const QStringList& categories)
-{
+ChartElement& ChartElement::setCategories(const QStringList& categories) {
     m_categories = categories;
     return *this;
 }
 
-ChartElement& ChartElement::addSeries(const ChartSeries& series)
-{
+ChartElement& ChartElement::addSeries(const ChartSeries& series) {
     m_series.append(series);
     return *this;
 }
 
-ChartElement& ChartElement::setAxisTitles(const QString& categoryAxis, const QString& valueAxis)
-{
+ChartElement& ChartElement::setAxisTitles(const QString& categoryAxis, const QString& valueAxis) {
     m_categoryAxisTitle = categoryAxis;
     m_valueAxisTitle = valueAxis;
     return *this;
 }
 
-ChartElement& ChartElement::setLegendVisible(bool visible)
-{
+ChartElement& ChartElement::setLegendVisible(bool visible) {
     m_legendVisible = visible;
     return *this;
 }
 
-ChartElement& ChartElement::setValueLabels(bool visible)
-{
+ChartElement& ChartElement::setValueLabels(bool visible) {
     m_valueLabels = visible;
     return *this;
 }
 
-ChartElement& ChartElement::setValueRange(double low, double high)
-{
+ChartElement& ChartElement::setValueRange(double low, double high) {
     m_low = low;
     m_high = high;
     return *this;
 }
 
-ChartElement& ChartElement::setPointSize(double points)
-{
+ChartElement& ChartElement::setPointSize(double points) {
     m_font.setPointSizeF(points);
     return *this;
 }
 
-ChartElement::Scale ChartElement::scale() const
-{
+ChartElement::Scale ChartElement::scale() const {
     if (m_high > m_low)
         return {m_low, m_high, roundStep((m_high - m_low) / 5)};
     double lowest = 0;
@@ -107,8 +94,7 @@ ChartElement::Scale ChartElement::scale() const
     return {std::floor(lowest / step) * step, (std::floor(highest / step) + 1) * step, step};
 }
 
-void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const
-{
+void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const {
     painter.save();
     const QFont font = paintedFont(m_font);
     const QFontMetricsF metrics(font);
@@ -165,7 +151,8 @@ void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintConte
     // Scale and grid.
     QPen gridPen(GridColor, dots(0.1));
     for (double value = range.low; value <= range.high + range.step / 2; value += range.step) {
-        const double y = plot.bottom() - (value - range.low) / (range.high - range.low) * plot.height();
+        const double y =
+            plot.bottom() - (value - range.low) / (range.high - range.low) * plot.height();
         painter.setPen(gridPen);
         painter.drawLine(QLineF(plot.left(), y, plot.right(), y));
         painter.setPen(Qt::black);
@@ -195,14 +182,13 @@ void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintConte
     painter.restore();
 }
 
-void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale& range) const
-{
+void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale& range) const {
     const int count = std::max(1, int(m_categories.size()));
     const double slot = plot.width() / count;
     const double barWidth = slot * 0.7 / std::max(1, int(m_series.size()));
     const auto y = [&](double value) {
-        return plot.bottom() - (std::clamp(value, range.low, range.high) - range.low)
-                                   / (range.high - range.low) * plot.height();
+        return plot.bottom() - (std::clamp(value, range.low, range.high) - range.low) /
+                                   (range.high - range.low) * plot.height();
     };
     const double base = y(0);
     for (int s = 0; s < m_series.size(); ++s) {
@@ -212,7 +198,8 @@ void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale&
             if (std::isnan(value))
                 continue;
             const double left = plot.left() + i * slot + slot * 0.15 + s * barWidth;
-            const QRectF bar = QRectF(QPointF(left, y(value)), QPointF(left + barWidth, base)).normalized();
+            const QRectF bar =
+                QRectF(QPointF(left, y(value)), QPointF(left + barWidth, base)).normalized();
             painter.setPen(Qt::NoPen);
             painter.setBrush(series.color);
             painter.drawRect(bar);
@@ -223,8 +210,7 @@ void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale&
     painter.setBrush(Qt::NoBrush);
 }
 
-void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale& range) const
-{
+void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale& range) const {
     const int count = std::max(1, int(m_categories.size()));
     const double slot = plot.width() / count;
     const double marker = dots(0.8);
@@ -239,8 +225,9 @@ void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale
                 continue;
             }
             const QPointF point(plot.left() + (i + 0.5) * slot,
-                                plot.bottom() - (std::clamp(value, range.low, range.high) - range.low)
-                                                    / (range.high - range.low) * plot.height());
+                                plot.bottom() -
+                                    (std::clamp(value, range.low, range.high) - range.low) /
+                                        (range.high - range.low) * plot.height());
             drawing ? path.lineTo(point) : path.moveTo(point);
             drawing = true;
             points.append(point);
@@ -256,22 +243,22 @@ void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale
             int p = 0;
             for (int i = 0; i < std::min(count, int(series.values.size())); ++i)
                 if (!std::isnan(series.values.at(i)))
-                    paintValueLabel(painter, points.at(p++) - QPointF(0, marker), series.values.at(i));
+                    paintValueLabel(painter, points.at(p++) - QPointF(0, marker),
+                                    series.values.at(i));
         }
     }
     painter.setBrush(Qt::NoBrush);
 }
 
-void ChartElement::paintValueLabel(QPainter& painter, const QPointF& top, double value) const
-{
+void ChartElement::paintValueLabel(QPainter& painter, const QPointF& top, double value) const {
     const QFontMetricsF metrics(painter.font());
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(top.x() - dots(15), top.y() - metrics.height(), dots(30), metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignBottom, printedText(value));
+    painter.drawText(
+        QRectF(top.x() - dots(15), top.y() - metrics.height(), dots(30), metrics.height()),
+        Qt::AlignHCenter | Qt::AlignBottom, printedText(value));
 }
 
-double ChartElement::legendHeight(QPainter& painter, double width) const
-{
+double ChartElement::legendHeight(QPainter& painter, double width) const {
     const QFontMetricsF metrics(painter.font());
     const double box = metrics.height() * 0.7;
     const double spacing = metrics.height();
@@ -288,8 +275,7 @@ double ChartElement::legendHeight(QPainter& painter, double width) const
     return rows * metrics.height();
 }
 
-void ChartElement::paintLegend(QPainter& painter, const QRectF& area) const
-{
+void ChartElement::paintLegend(QPainter& painter, const QRectF& area) const {
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
     const double box = line * 0.7;
@@ -311,8 +297,8 @@ void ChartElement::paintLegend(QPainter& painter, const QRectF& area) const
         painter.drawRect(QRectF(x, y + (line - box) / 2, box, box));
         painter.setBrush(Qt::NoBrush);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(x + box + spacing / 3, y, entry, line), Qt::AlignLeft | Qt::AlignVCenter,
-                         series.name);
+        painter.drawText(QRectF(x + box + spacing / 3, y, entry, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, series.name);
         x += entry + spacing;
     }
 }

@@ -25,7 +25,7 @@ struct Page {
     double leftMargin = 0; // millimetres from the paper's left edge to the bands
     QVector<PlacedBand> bands;
 
-    QSizeF paperSize() const; // millimetres
+    QSizeF paperSize() const;   // millimetres
     QPageLayout layout() const; // A4 in the page's orientation, without margins
 };
 
@@ -34,9 +34,7 @@ struct Page {
 class Pages {
 public:
     explicit Pages(QString title = {})
-        : m_title(std::move(title))
-    {
-    }
+        : m_title(std::move(title)) {}
 
     QString title() const { return m_title; }
     int count() const { return int(m_pages.size()); }

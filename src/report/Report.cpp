@@ -9,12 +9,9 @@ class Paginator {
 public:
     Paginator(const Report& report, const QDateTime& printedAt)
         : m_report(report)
-        , m_printedAt(printedAt)
-    {
-    }
+        , m_printedAt(printedAt) {}
 
-    QVector<Page> run()
-    {
+    QVector<Page> run() {
         startPage();
         place(m_report.titleBand(), context());
         place(m_report.columnHeader(), context());
@@ -30,20 +27,18 @@ public:
     }
 
 private:
-    PrintContext context(const DataTable* table = nullptr, int row = -1) const
-    {
+    PrintContext context(const DataTable* table = nullptr, int row = -1) const {
         return {table, row, m_pageNumber, m_printedAt};
     }
 
-    void startPage()
-    {
+    void startPage() {
         ++m_pageNumber;
         Page page;
         page.orientation = m_report.orientation();
         page.leftMargin = m_report.margins().left();
         m_y = m_report.margins().top();
-        m_bottom = page.paperSize().height() - m_report.margins().bottom()
-                   - chainHeight(m_report.pageFooter());
+        m_bottom = page.paperSize().height() - m_report.margins().bottom() -
+                   chainHeight(m_report.pageFooter());
         m_sheets.append(std::move(page));
         if (m_pageNumber > 1 || m_report.headerOnFirstPage())
             placeOnThisPage(m_report.pageHeader());
@@ -52,16 +47,14 @@ private:
         m_bodyEmpty = true;
     }
 
-    void finishPage(bool last)
-    {
+    void finishPage(bool last) {
         if (last && !m_report.footerOnLastPage())
             return;
         m_y = m_bottom;
         placeOnThisPage(m_report.pageFooter());
     }
 
-    double chainHeight(const Band& first) const
-    {
+    double chainHeight(const Band& first) const {
         double height = 0;
         for (const Band* band = &first; band; band = band->child())
             if (band->isEnabled())
@@ -70,8 +63,7 @@ private:
     }
 
     // Bands of the page's frame: always on this page.
-    void placeOnThisPage(const Band& first)
-    {
+    void placeOnThisPage(const Band& first) {
         for (const Band* band = &first; band; band = band->child())
             if (band->isEnabled())
                 put(*band, band->measure(context()), context());
@@ -79,8 +71,7 @@ private:
 
     // Bands of the body: on a new page when they do not fit above the footer. One
     // too tall for any page is cut off at the page's bottom edge.
-    void place(const Band& first, const PrintContext& bandContext)
-    {
+    void place(const Band& first, const PrintContext& bandContext) {
         for (const Band* band = &first; band; band = band->child()) {
             if (!band->isEnabled())
                 continue;
@@ -97,8 +88,7 @@ private:
         }
     }
 
-    void put(const Band& band, Band::Measure measure, const PrintContext& printed)
-    {
+    void put(const Band& band, Band::Measure measure, const PrintContext& printed) {
         if (measure.height <= 0 && band.elements().empty())
             return;
         m_sheets.last().bands.append({&band, m_y, std::move(measure), printed});
@@ -116,13 +106,11 @@ private:
 
 } // namespace
 
-double Report::bandWidth() const
-{
+double Report::bandWidth() const {
     return Page{m_orientation, 0, {}}.paperSize().width() - m_margins.left() - m_margins.right();
 }
 
-Pages Report::paginate(const QDateTime& printedAt) const
-{
+Pages Report::paginate(const QDateTime& printedAt) const {
     Pages pages(m_title);
     for (Page& page : Paginator(*this, printedAt).run())
         pages.add(std::move(page));

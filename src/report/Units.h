@@ -12,13 +12,16 @@ namespace kelvora::report {
 inline constexpr double DotsPerInch = 1200.0;
 inline constexpr double DotsPerMm = DotsPerInch / 25.4;
 
-inline double dots(double millimetres) { return millimetres * DotsPerMm; }
-inline QRectF dots(const QRectF& millimetres)
-{
+inline double dots(double millimetres) {
+    return millimetres * DotsPerMm;
+}
+inline QRectF dots(const QRectF& millimetres) {
     return {dots(millimetres.x()), dots(millimetres.y()), dots(millimetres.width()),
             dots(millimetres.height())};
 }
-inline double millimetres(double dots) { return dots / DotsPerMm; }
+inline double millimetres(double dots) {
+    return dots / DotsPerMm;
+}
 
 // `font` (sized in points) as it is painted: the same face at its size in dots.
 QFont paintedFont(const QFont& font);

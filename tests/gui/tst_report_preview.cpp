@@ -20,8 +20,8 @@ namespace {
 
 const QString Title = QStringLiteral("Mt_0000000001-05-03-2024");
 
-std::shared_ptr<Report> member(const QString& text, int rows, QPageLayout::Orientation orientation)
-{
+std::shared_ptr<Report> member(const QString& text, int rows,
+                               QPageLayout::Orientation orientation) {
     auto report = std::make_shared<Report>();
     report->setOrientation(orientation);
     report->titleBand().setHeight(20);
@@ -35,21 +35,18 @@ std::shared_ptr<Report> member(const QString& text, int rows, QPageLayout::Orien
     return report;
 }
 
-void click(QWidget& window, const char* name)
-{
+void click(QWidget& window, const char* name) {
     auto* button = window.findChild<QToolButton*>(QLatin1String(name));
     QVERIFY2(button, name);
     QVERIFY2(button->isEnabled(), name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-bool enabled(QWidget& window, const char* name)
-{
+bool enabled(QWidget& window, const char* name) {
     return window.findChild<QToolButton*>(QLatin1String(name))->isEnabled();
 }
 
-QString pageLabel(QWidget& window)
-{
+QString pageLabel(QWidget& window) {
     return window.findChild<QLabel*>(QStringLiteral("LBLPAGINA"))->text();
 }
 
@@ -58,8 +55,7 @@ QString pageLabel(QWidget& window)
 class ReportPreviewTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         m_asked = 0;
         // A cover, a page in landscape and a two-page list, asked for at each rendering.
         m_composite = std::make_shared<CompositeReport>(Title, [this] {
@@ -72,8 +68,7 @@ private slots:
         QVERIFY(m_folder.isValid());
     }
 
-    void opensOnACompositeDocument()
-    {
+    void opensOnACompositeDocument() {
         ReportPreview preview(m_composite);
         preview.setExportFolder(m_folder.path());
         preview.show();
@@ -122,8 +117,7 @@ private slots:
         QCOMPARE(m_asked, 1); // looking at pages lays nothing out again
     }
 
-    void storesAsPdfUnderTheTitle()
-    {
+    void storesAsPdfUnderTheTitle() {
         test::ScriptedFileDialogs dialogs;
         test::ScriptedMessages messages;
         ReportPreview preview(m_composite);
@@ -135,11 +129,13 @@ private slots:
         click(preview, "SBSALVARPDF");
         QCOMPARE(dialogs.asked().size(), 1);
         QCOMPARE(dialogs.asked().first().caption, QStringLiteral("Salvar como PDF"));
-        QCOMPARE(dialogs.asked().first().proposed, m_folder.filePath(Title + QStringLiteral(".pdf")));
+        QCOMPARE(dialogs.asked().first().proposed,
+                 m_folder.filePath(Title + QStringLiteral(".pdf")));
         QCOMPARE(m_asked, 2);
         const QString stored = chosen + QStringLiteral(".pdf");
         QCOMPARE(test::PdfReader::pageCount(stored), 4);
-        QVERIFY(test::PdfReader::pageTexts(stored).at(0).contains(QStringLiteral("FOLHA DE ROSTO")));
+        QVERIFY(
+            test::PdfReader::pageTexts(stored).at(0).contains(QStringLiteral("FOLHA DE ROSTO")));
         QVERIFY(messages.shown().isEmpty());
 
         click(preview, "SBSALVARPDF"); // cancelled
@@ -150,11 +146,11 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("Arquivo PDF não foi gravado !")});
         QVERIFY(!QFileInfo::exists(m_folder.filePath(QStringLiteral("sem/pasta.pdf"))));
 
-        QCOMPARE(ReportPreview::proposedFileName(QStringLiteral("Lista: 01/02 ")), QStringLiteral("Lista- 01-02.pdf"));
+        QCOMPARE(ReportPreview::proposedFileName(QStringLiteral("Lista: 01/02 ")),
+                 QStringLiteral("Lista- 01-02.pdf"));
     }
 
-    void printsOnTheChosenPrinter()
-    {
+    void printsOnTheChosenPrinter() {
         test::ScriptedFileDialogs dialogs;
         ReportPreview preview(m_composite);
         preview.show();

@@ -21,8 +21,8 @@ using kelvora::test::PdfReader::pageTexts;
 namespace {
 
 // Writes a rendering of `document` into `dir` and returns the file's path.
-QString pdfOf(const Printable& document, const QTemporaryDir& dir, const QString& name = QStringLiteral("r"))
-{
+QString pdfOf(const Printable& document, const QTemporaryDir& dir,
+              const QString& name = QStringLiteral("r")) {
     const QString path = dir.filePath(name + QStringLiteral(".pdf"));
     const QString failure = writePdf(document.paginate(Clock::now()), path);
     if (!failure.isEmpty())
@@ -30,8 +30,7 @@ QString pdfOf(const Printable& document, const QTemporaryDir& dir, const QString
     return path;
 }
 
-DataTable numberedRows(int count)
-{
+DataTable numberedRows(int count) {
     DataTable table({QStringLiteral("LINHA")});
     for (int i = 1; i <= count; ++i)
         table.addRow({QStringLiteral("Linha %1").arg(i, 3, 10, QLatin1Char('0'))});
@@ -39,19 +38,20 @@ DataTable numberedRows(int count)
 }
 
 // A report with some text in every band; the detail repeats over `rows` rows.
-std::unique_ptr<Report> sampleReport(int rows)
-{
+std::unique_ptr<Report> sampleReport(int rows) {
     auto report = std::make_unique<Report>(QStringLiteral("Amostra"));
     const double width = report->bandWidth();
     report->pageHeader().setHeight(15);
     report->pageHeader().addText({0, 0, width, 7}, QStringLiteral("CABEÇALHO DA PÁGINA")).setBold();
     report->pageHeader().addText({0, 7, width, 6}, [](const PrintContext& context) {
-        return QStringLiteral("Data : ") + Source::printDate()(context) + QStringLiteral(" Hora : ")
-               + Source::printTime()(context);
+        return QStringLiteral("Data : ") + Source::printDate()(context) +
+               QStringLiteral(" Hora : ") + Source::printTime()(context);
     });
     report->pageHeader().addShape({0, 13, width, 1}, ShapeElement::Shape::HorizontalRule);
     report->titleBand().setHeight(12);
-    report->titleBand().addText({0, 2, width, 8}, QStringLiteral("TÍTULO DO RELATÓRIO")).setPointSize(14);
+    report->titleBand()
+        .addText({0, 2, width, 8}, QStringLiteral("TÍTULO DO RELATÓRIO"))
+        .setPointSize(14);
     report->columnHeader().setHeight(8);
     report->columnHeader().addText({0, 1, 60, 6}, QStringLiteral("COLUNA")).setBold();
     report->detail().setHeight(8);
@@ -67,8 +67,7 @@ std::unique_ptr<Report> sampleReport(int rows)
 }
 
 // Ink seen in a box of a page picture: the share of pixels that are not white.
-double ink(const QImage& image, const QRect& box)
-{
+double ink(const QImage& image, const QRect& box) {
     int dark = 0;
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
@@ -76,8 +75,7 @@ double ink(const QImage& image, const QRect& box)
     return double(dark) / (box.width() * box.height());
 }
 
-QByteArray jpegOf(const QImage& image, int quality)
-{
+QByteArray jpegOf(const QImage& image, int quality) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -86,14 +84,15 @@ QByteArray jpegOf(const QImage& image, int quality)
 }
 
 // A photo-like picture that no encoder squeezes much: gradients under noise.
-QImage noisyPicture(int width, int height)
-{
+QImage noisyPicture(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     QRandomGenerator random(7);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const int noise = int(random.bounded(40));
-            image.setPixel(x, y, qRgb((x * 200 / width + noise) % 256, (y * 200 / height + noise) % 256, 90 + noise));
+            image.setPixel(x, y,
+                           qRgb((x * 200 / width + noise) % 256, (y * 200 / height + noise) % 256,
+                                90 + noise));
         }
     return image;
 }
@@ -106,8 +105,7 @@ private slots:
     void init() { Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15))); }
     void cleanup() { Clock::setFixed({}); }
 
-    void detailBreaksToNewPagesUnderTheRepeatedHeader()
-    {
+    void detailBreaksToNewPagesUnderTheRepeatedHeader() {
         QTemporaryDir dir;
         // Body of a page: 297 - 20 margins - 15 header - 10 footer = 252 mm; the first
         // page also holds the title (12) and every page the column header (8).
@@ -145,31 +143,31 @@ private slots:
         QVERIFY(ink(pageImage(pdf, 2), QRect(20, 20, 300, 20)) > 0.01);
     }
 
-    void switchedOffBandLeavesNoTrace_data()
-    {
+    void switchedOffBandLeavesNoTrace_data() {
         QTest::addColumn<QString>("band");
-        for (const char* band : {"page header", "title", "column header", "detail", "summary", "page footer",
-                                 "child of the title"})
+        for (const char* band : {"page header", "title", "column header", "detail", "summary",
+                                 "page footer", "child of the title"})
             QTest::newRow(band) << QString::fromLatin1(band);
     }
-    void switchedOffBandLeavesNoTrace()
-    {
+    void switchedOffBandLeavesNoTrace() {
         QFETCH(QString, band);
         // The marked band, switched on or off, against the same report without it.
         const auto build = [&](bool marked, bool enabled) {
             std::unique_ptr<Report> report = sampleReport(5);
             report->titleBand().addChild(0);
-            const QHash<QString, Band*> bands{{QStringLiteral("page header"), &report->pageHeader()},
-                                              {QStringLiteral("title"), &report->titleBand()},
-                                              {QStringLiteral("column header"), &report->columnHeader()},
-                                              {QStringLiteral("detail"), &report->detail()},
-                                              {QStringLiteral("summary"), &report->summary()},
-                                              {QStringLiteral("page footer"), &report->pageFooter()},
-                                              {QStringLiteral("child of the title"), report->titleBand().child()}};
+            const QHash<QString, Band*> bands{
+                {QStringLiteral("page header"), &report->pageHeader()},
+                {QStringLiteral("title"), &report->titleBand()},
+                {QStringLiteral("column header"), &report->columnHeader()},
+                {QStringLiteral("detail"), &report->detail()},
+                {QStringLiteral("summary"), &report->summary()},
+                {QStringLiteral("page footer"), &report->pageFooter()},
+                {QStringLiteral("child of the title"), report->titleBand().child()}};
             Band& chosen = *bands.value(band);
             if (marked) {
                 chosen.setHeight(chosen.height() + 20);
-                chosen.addShape({20, 1, 60, 18}, ShapeElement::Shape::Rectangle).setFill(Qt::darkRed);
+                chosen.addShape({20, 1, 60, 18}, ShapeElement::Shape::Rectangle)
+                    .setFill(Qt::darkRed);
                 chosen.addText({100, 5, 50, 8}, QStringLiteral("MARCA"));
             } else {
                 chosen.setHeight(0);
@@ -191,8 +189,7 @@ private slots:
         QCOMPARE(pageImage(off, 1), pageImage(without, 1));
     }
 
-    void aSwitchedOffBandKeepsItsChildren()
-    {
+    void aSwitchedOffBandKeepsItsChildren() {
         Report report;
         report.titleBand().setHeight(10);
         report.titleBand().addText({0, 0, 100, 8}, QStringLiteral("COMPOSIÇÃO CORPORAL"));
@@ -204,8 +201,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("COMPARATIVO")));
     }
 
-    void growingContentPushesTheNextBandDown_data()
-    {
+    void growingContentPushesTheNextBandDown_data() {
         QTest::addColumn<bool>("rich");
         QTest::addColumn<bool>("grows");
         QTest::newRow("text growing") << false << true;
@@ -213,8 +209,7 @@ private slots:
         QTest::newRow("rich text growing") << true << true;
         QTest::newRow("rich text of fixed height") << true << false;
     }
-    void growingContentPushesTheNextBandDown()
-    {
+    void growingContentPushesTheNextBandDown() {
         QFETCH(bool, rich);
         QFETCH(bool, grows);
         QStringList words;
@@ -225,11 +220,13 @@ private slots:
         const QRectF frame(0, 2, 45, 8);
         if (rich)
             report.titleBand()
-                .addRichText(frame, Source::fixed(QStringLiteral("<p><b>Introdução</b></p><p>") + words.join(' ')
-                                                  + QStringLiteral("</p>")))
+                .addRichText(frame, Source::fixed(QStringLiteral("<p><b>Introdução</b></p><p>") +
+                                                  words.join(' ') + QStringLiteral("</p>")))
                 .setGrowsDown(grows);
         else
-            report.titleBand().addText(frame, QStringLiteral("Introdução ") + words.join(' ')).setGrowsDown(grows);
+            report.titleBand()
+                .addText(frame, QStringLiteral("Introdução ") + words.join(' '))
+                .setGrowsDown(grows);
         report.summary().setHeight(8);
         report.summary().addText({0, 1, 100, 6}, QStringLiteral("DEPOIS DO TEXTO"));
 
@@ -241,20 +238,22 @@ private slots:
 
         // Growing, the next band moves below the whole text; otherwise it stays.
         const QImage page = pageImage(pdf, 1);
-        const int below = int(std::round((10 + 12 + 1) / 25.4 * 50)); // where DEPOIS is unless pushed
+        const int below =
+            int(std::round((10 + 12 + 1) / 25.4 * 50)); // where DEPOIS is unless pushed
         if (grows)
             QVERIFY(ink(page, QRect(20, below + 120, 120, 60)) > 0.01);
         else
             QCOMPARE(ink(page, QRect(20, below + 40, 300, 400)), 0.0);
     }
 
-    void picturesAreStoredOnceAndSmall()
-    {
+    void picturesAreStoredOnceAndSmall() {
         const QByteArray photo = jpegOf(noisyPicture(1600, 1200), 80);
         std::unique_ptr<Report> report = sampleReport(70); // three pages
-        report->pageHeader().addImage({150, 0, 40, 13}, ImageElement::fixed(photo))
+        report->pageHeader()
+            .addImage({150, 0, 40, 13}, ImageElement::fixed(photo))
             .setFit(ImageElement::Fit::KeepProportion);
-        report->titleBand().addImage({150, 0, 30, 12}, ImageElement::fixed(QByteArray("not a JPEG at all")));
+        report->titleBand().addImage({150, 0, 30, 12},
+                                     ImageElement::fixed(QByteArray("not a JPEG at all")));
         report->titleBand().addShape({150, 0, 30, 12}, ShapeElement::Shape::Rectangle);
         QTemporaryDir dir;
         const QString pdf = pdfOf(*report, dir);
@@ -266,7 +265,9 @@ private slots:
             QCOMPARE(place.section(QLatin1Char(' '), 1), object);
         // A 13 mm tall frame needs about 100 x 100 pixels at print resolution.
         QVERIFY2(QFileInfo(pdf).size() < photo.size() / 4,
-                 qPrintable(QStringLiteral("%1 bytes of PDF for %2 of JPEG").arg(QFileInfo(pdf).size()).arg(photo.size())));
+                 qPrintable(QStringLiteral("%1 bytes of PDF for %2 of JPEG")
+                                .arg(QFileInfo(pdf).size())
+                                .arg(photo.size())));
         // The unreadable picture leaves its frame empty: only the outline is inked.
         const QImage page = pageImage(pdf, 1, 100);
         const int left = int((10 + 150 + 2) / 25.4 * 100);
@@ -274,10 +275,10 @@ private slots:
         QCOMPARE(ink(page, QRect(left, top, int(26 / 25.4 * 100), int(8 / 25.4 * 100))), 0.0);
     }
 
-    void chartsShowTitlesLegendsAxesAndValues()
-    {
+    void chartsShowTitlesLegendsAxesAndValues() {
         Report report;
-        const QStringList dates{QStringLiteral("05/01/2024"), QStringLiteral("05/02/2024"), QStringLiteral("05/03/2024")};
+        const QStringList dates{QStringLiteral("05/01/2024"), QStringLiteral("05/02/2024"),
+                                QStringLiteral("05/03/2024")};
         report.titleBand().setHeight(180);
         report.titleBand()
             .addChart({0, 0, 90, 80}, ChartElement::Kind::Bars)
@@ -290,14 +291,15 @@ private slots:
         report.titleBand()
             .addChart({100, 0, 90, 80}, ChartElement::Kind::Lines)
             .setTitle(QStringLiteral("Frequência Cardíaca"))
-            .setCategories({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")})
+            .setCategories({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                            QStringLiteral("4")})
             .addSeries({QStringLiteral("Esforço"), QColor(128, 0, 0), {90, 120, 150, 171}})
             .setAxisTitles(QStringLiteral("Tempo"), QStringLiteral("Bpm"));
         QTemporaryDir dir;
         const QString pdf = pdfOf(report, dir);
         const QString text = pageTexts(pdf).join(QString());
-        for (const char* shown : {"Peso Atual", "Frequência Cardíaca", "Peso Ideal", "Esforço", "Avaliações",
-                                  "Tempo", "Kg", "Bpm", "72,5", "05/02/2024", "200"})
+        for (const char* shown : {"Peso Atual", "Frequência Cardíaca", "Peso Ideal", "Esforço",
+                                  "Avaliações", "Tempo", "Kg", "Bpm", "72,5", "05/02/2024", "200"})
             QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
 
         // Bars in their series' colours; the missing value leaves its slot empty.
@@ -307,9 +309,10 @@ private slots:
             for (int y = box.top(); y <= box.bottom(); ++y)
                 for (int x = box.left(); x <= box.right(); ++x) {
                     const QRgb p = page.pixel(x, y);
-                    count += std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour))
-                                 + std::abs(qBlue(p) - qBlue(colour))
-                             < 40;
+                    count += std::abs(qRed(p) - qRed(colour)) +
+                                 std::abs(qGreen(p) - qGreen(colour)) +
+                                 std::abs(qBlue(p) - qBlue(colour)) <
+                             40;
                 }
             return count;
         };
@@ -324,8 +327,7 @@ private slots:
         QVERIFY(coloured(millimetres(110, 10, 90, 80), qRgb(128, 0, 0)) > 50);
     }
 
-    void compositeAsksForItsMembersBeforeEachRendering()
-    {
+    void compositeAsksForItsMembersBeforeEachRendering() {
         int asked = 0;
         const auto member = [](const QString& text, QPageLayout::Orientation orientation) {
             auto report = std::make_shared<Report>();

@@ -8,8 +8,7 @@ namespace kelvora::test::PdfReader {
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
+QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
@@ -17,8 +16,7 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString info(const QString& pdf, int page = 0)
-{
+QString info(const QString& pdf, int page = 0) {
     QStringList arguments;
     if (page > 0)
         arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
@@ -28,24 +26,22 @@ QString info(const QString& pdf, int page = 0)
 
 } // namespace
 
-int pageCount(const QString& pdf)
-{
+int pageCount(const QString& pdf) {
     const QRegularExpressionMatch match =
         QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
             .match(info(pdf));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-QSizeF pageSize(const QString& pdf, int page)
-{
+QSizeF pageSize(const QString& pdf, int page) {
     const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info(pdf, page));
+        QRegularExpression(QStringLiteral("size:\\s+([\\d.]+) x ([\\d.]+) pts"))
+            .match(info(pdf, page));
     return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
                             : QSizeF();
 }
 
-QStringList pageTexts(const QString& pdf, bool layout)
-{
+QStringList pageTexts(const QString& pdf, bool layout) {
     QStringList arguments{pdf, QStringLiteral("-")};
     if (layout)
         arguments.prepend(QStringLiteral("-layout"));
@@ -55,20 +51,20 @@ QStringList pageTexts(const QString& pdf, bool layout)
     return pages;
 }
 
-QImage pageImage(const QString& pdf, int page, int dpi)
-{
+QImage pageImage(const QString& pdf, int page, int dpi) {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                                     QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                     QString::number(page), QStringLiteral("-singlefile"), pdf, stem});
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+         QString::number(page), QStringLiteral("-l"), QString::number(page),
+         QStringLiteral("-singlefile"), pdf, stem});
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
-QStringList images(const QString& pdf)
-{
+QStringList images(const QString& pdf) {
     QStringList placed;
-    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n'));
+    const QStringList lines =
+        run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n'));
     for (const QString& line : lines.mid(2)) {
         const QStringList fields = line.simplified().split(QLatin1Char(' '));
         if (fields.size() > 11)

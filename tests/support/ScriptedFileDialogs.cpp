@@ -4,32 +4,27 @@
 
 namespace kelvora::test {
 
-ScriptedFileDialogs::ScriptedFileDialogs()
-{
+ScriptedFileDialogs::ScriptedFileDialogs() {
     FileDialogs::setPresenter(this);
 }
 
-ScriptedFileDialogs::~ScriptedFileDialogs()
-{
+ScriptedFileDialogs::~ScriptedFileDialogs() {
     FileDialogs::setPresenter(nullptr);
 }
 
 QString ScriptedFileDialogs::saveFileName(QWidget*, const QString& caption, const QString& proposed,
-                                          const QString& filter)
-{
+                                          const QString& filter) {
     m_asked.append({caption, proposed, filter});
     return m_files.isEmpty() ? QString() : m_files.dequeue();
 }
 
 QString ScriptedFileDialogs::openFileName(QWidget*, const QString& caption, const QString& folder,
-                                          const QString& filter)
-{
+                                          const QString& filter) {
     m_asked.append({caption, folder, filter});
     return m_files.isEmpty() ? QString() : m_files.dequeue();
 }
 
-bool ScriptedFileDialogs::choosePrinter(QWidget*, QPrinter& printer)
-{
+bool ScriptedFileDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     ++m_printDialogs;
     const QString fileName = m_printers.isEmpty() ? QString() : m_printers.dequeue();
     if (fileName.isEmpty())

@@ -38,8 +38,7 @@ ReportPreview::ReportPreview(std::shared_ptr<const report::Printable> document, 
     : QDialog(parent)
     , m_document(std::move(document))
     , m_pages(m_document->paginate(Clock::now()))
-    , m_exportFolder(DataFolder::resolve())
-{
+    , m_exportFolder(DataFolder::resolve()) {
     setObjectName(QStringLiteral("TFRMVISUALIZACAO"));
     setWindowTitle(PreviewCaption + QStringLiteral(" - ") + m_document->title());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -60,24 +59,29 @@ ReportPreview::ReportPreview(std::shared_ptr<const report::Printable> document, 
     connect(addButton("SBULTIMA", QStringLiteral(">|"), QStringLiteral("Última página")),
             &QToolButton::clicked, this, [this] { showPage(pageCount() - 1); });
     tools->addSpacing(16);
-    connect(addButton("SBLARGURA", QStringLiteral("Largura da Página"), QStringLiteral("Página na largura da janela")),
+    connect(addButton("SBLARGURA", QStringLiteral("Largura da Página"),
+                      QStringLiteral("Página na largura da janela")),
             &QToolButton::clicked, this, &ReportPreview::showPageWidth);
-    connect(addButton("SBPAGINAINTEIRA", QStringLiteral("Página Inteira"), QStringLiteral("Página inteira na janela")),
+    connect(addButton("SBPAGINAINTEIRA", QStringLiteral("Página Inteira"),
+                      QStringLiteral("Página inteira na janela")),
             &QToolButton::clicked, this, &ReportPreview::showWholePage);
-    connect(addButton("SBREDUZIR", QStringLiteral("-"), QStringLiteral("Reduzir")), &QToolButton::clicked,
-            this, &ReportPreview::zoomOut);
+    connect(addButton("SBREDUZIR", QStringLiteral("-"), QStringLiteral("Reduzir")),
+            &QToolButton::clicked, this, &ReportPreview::zoomOut);
     m_zoomLabel = new QLabel(m_toolBar);
     m_zoomLabel->setObjectName(QStringLiteral("LBLZOOM"));
     tools->addWidget(m_zoomLabel);
-    connect(addButton("SBAMPLIAR", QStringLiteral("+"), QStringLiteral("Ampliar")), &QToolButton::clicked,
-            this, &ReportPreview::zoomIn);
+    connect(addButton("SBAMPLIAR", QStringLiteral("+"), QStringLiteral("Ampliar")),
+            &QToolButton::clicked, this, &ReportPreview::zoomIn);
     tools->addStretch();
-    connect(addButton("SBIMPRIMIR", QStringLiteral("Imprimir"), QStringLiteral("Imprimir numa impressora")),
+    connect(addButton("SBIMPRIMIR", QStringLiteral("Imprimir"),
+                      QStringLiteral("Imprimir numa impressora")),
             &QToolButton::clicked, this, &ReportPreview::print);
-    connect(addButton("SBSALVARPDF", QStringLiteral("Salvar PDF"), QStringLiteral("Gravar num arquivo PDF")),
+    connect(addButton("SBSALVARPDF", QStringLiteral("Salvar PDF"),
+                      QStringLiteral("Gravar num arquivo PDF")),
             &QToolButton::clicked, this, &ReportPreview::storeAsPdf);
-    connect(addButton("SBFECHAR", QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização")),
-            &QToolButton::clicked, this, &QDialog::accept);
+    connect(
+        addButton("SBFECHAR", QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização")),
+        &QToolButton::clicked, this, &QDialog::accept);
 
     m_sheet = new QLabel;
     m_sheet->setObjectName(QStringLiteral("LBLFOLHA"));
@@ -102,8 +106,7 @@ ReportPreview::ReportPreview(std::shared_ptr<const report::Printable> document, 
 
 ReportPreview::~ReportPreview() = default;
 
-QToolButton* ReportPreview::addButton(const char* name, const QString& text, const QString& tip)
-{
+QToolButton* ReportPreview::addButton(const char* name, const QString& text, const QString& tip) {
     auto* button = new QToolButton(m_toolBar);
     button->setObjectName(QLatin1String(name));
     button->setText(text);
@@ -113,8 +116,7 @@ QToolButton* ReportPreview::addButton(const char* name, const QString& text, con
     return button;
 }
 
-QString ReportPreview::proposedFileName(const QString& title)
-{
+QString ReportPreview::proposedFileName(const QString& title) {
     QString name = title.trimmed();
     for (QChar& c : name)
         if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 32)
@@ -122,26 +124,22 @@ QString ReportPreview::proposedFileName(const QString& title)
     return (name.isEmpty() ? QStringLiteral("Relatorio") : name) + QStringLiteral(".pdf");
 }
 
-void ReportPreview::showPage(int index)
-{
+void ReportPreview::showPage(int index) {
     if (index < 0 || index >= pageCount())
         return;
     m_current = index;
     render();
 }
 
-void ReportPreview::showPageWidth()
-{
+void ReportPreview::showPageWidth() {
     setZoom(Zoom::PageWidth, m_factor);
 }
 
-void ReportPreview::showWholePage()
-{
+void ReportPreview::showWholePage() {
     setZoom(Zoom::WholePage, m_factor);
 }
 
-void ReportPreview::zoomIn()
-{
+void ReportPreview::zoomIn() {
     for (const double step : Steps)
         if (step > m_scale + 1e-3) {
             setZoom(Zoom::Factor, step);
@@ -149,8 +147,7 @@ void ReportPreview::zoomIn()
         }
 }
 
-void ReportPreview::zoomOut()
-{
+void ReportPreview::zoomOut() {
     for (auto step = std::rbegin(Steps); step != std::rend(Steps); ++step)
         if (*step < m_scale - 1e-3) {
             setZoom(Zoom::Factor, *step);
@@ -158,24 +155,22 @@ void ReportPreview::zoomOut()
         }
 }
 
-void ReportPreview::setZoom(Zoom zoom, double factor)
-{
+void ReportPreview::setZoom(Zoom zoom, double factor) {
     m_zoom = zoom;
     m_factor = factor;
     render();
 }
 
-void ReportPreview::resizeEvent(QResizeEvent* event)
-{
+void ReportPreview::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (m_zoom != Zoom::Factor)
         render();
 }
 
-void ReportPreview::render()
-{
+void ReportPreview::render() {
     const bool any = pageCount() > 0;
-    m_pageLabel->setText(QStringLiteral("Página %1 de %2").arg(any ? m_current + 1 : 0).arg(pageCount()));
+    m_pageLabel->setText(
+        QStringLiteral("Página %1 de %2").arg(any ? m_current + 1 : 0).arg(pageCount()));
     for (const char* name : {"SBPRIMEIRA", "SBANTERIOR"})
         findChild<QToolButton*>(QLatin1String(name))->setEnabled(m_current > 0);
     for (const char* name : {"SBPROXIMA", "SBULTIMA"})
@@ -189,8 +184,8 @@ void ReportPreview::render()
 
     const report::Page& page = m_pages.at(m_current);
     const QSizeF paper = page.paperSize() / 25.4 * logicalDpiX(); // pixels at 100 %
-    const QSizeF room(m_scroll->width() - 2 * m_scroll->frameWidth()
-                          - m_scroll->verticalScrollBar()->sizeHint().width() - 2 * Border,
+    const QSizeF room(m_scroll->width() - 2 * m_scroll->frameWidth() -
+                          m_scroll->verticalScrollBar()->sizeHint().width() - 2 * Border,
                       m_scroll->height() - 2 * m_scroll->frameWidth() - 2 * Border);
     switch (m_zoom) {
     case Zoom::PageWidth:
@@ -213,8 +208,7 @@ void ReportPreview::render()
     m_sheet->resize(image.size() / ratio);
 }
 
-void ReportPreview::print()
-{
+void ReportPreview::print() {
     if (pageCount() == 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -229,8 +223,7 @@ void ReportPreview::print()
         Messages::inform(NotPrinted, printer.printerName());
 }
 
-void ReportPreview::storeAsPdf()
-{
+void ReportPreview::storeAsPdf() {
     QString name = FileDialogs::saveFileName(
         this, StoreCaption, QDir(m_exportFolder).filePath(proposedFileName(m_document->title())),
         PdfFilter);
