@@ -205,11 +205,11 @@ void MainWindow::buildShortcuts()
         {"SBNOVIDADES", "Novidades", QStyle::SP_FileDialogInfoView},
         {"SBEMAIL", "E-mail", QStyle::SP_DialogSaveButton},
     };
-    for (const auto& spec : buttons) {
+    for (const auto& entry : buttons) {
         auto* button = new QToolButton(panel);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setToolTip(QString::fromUtf8(spec.hint));
-        button->setIcon(style()->standardIcon(spec.icon));
+        button->setObjectName(QLatin1String(entry.name));
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setIcon(style()->standardIcon(entry.icon));
         button->setAutoRaise(true);
         layout->addWidget(button);
     }
@@ -242,13 +242,13 @@ void MainWindow::buildStatusBar()
         {"", 70, Qt::AlignCenter},
         {"", 60, Qt::AlignCenter},
     };
-    for (const auto& spec : panels) {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-        if (spec.width > 0)
-            label->setFixedWidth(spec.width);
-        label->setAlignment(spec.alignment);
+    for (const auto& entry : panels) {
+        auto* label = new QLabel(QString::fromUtf8(entry.text), this);
+        if (entry.width > 0)
+            label->setFixedWidth(entry.width);
+        label->setAlignment(entry.alignment);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addWidget(label, spec.width > 0 ? 0 : 1);
+        statusBar()->addWidget(label, entry.width > 0 ? 0 : 1);
         m_panels << label;
     }
     // The banner takes what the other panels leave, up to window width - 380.
