@@ -26,5 +26,6 @@ QTextStream& err();
 const QVector<CliCommand>& commands();
 
 int runInit(const QStringList& arguments);
+int runCalc(const QStringList& arguments);
 
 } // namespace kelvora::cli

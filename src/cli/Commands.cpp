@@ -20,6 +20,7 @@ const QVector<CliCommand>& commands()
 {
     static const QVector<CliCommand> list{
         {"init", "cria o banco de dados embutido padrão numa pasta de dados", runInit},
+        {"calc", "calcula um protocolo de composição corporal", runCalc},
     };
     return list;
 }

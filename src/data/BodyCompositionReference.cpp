@@ -25,22 +25,26 @@ const QString ChildLevelsQuery =
     QStringLiteral("SELECT SEXO, GORDURA_INICIAL, GORDURA_FINAL, NIVEL FROM GorduraCrianca "
                    "ORDER BY SEXO DESC, CAST(REPLACE(GORDURA_INICIAL, ',', '.') AS REAL)");
 
-IdealFatBand idealFatBand(const QVariantList& row) {
+IdealFatBand idealFatBand(const QVariantList& row)
+{
     return {row.at(1).toString(), row.at(2).toString(), row.at(3).toString()};
 }
 
-AdultFatLevel adultLevel(const QVariantList& row) {
+AdultFatLevel adultLevel(const QVariantList& row)
+{
     return {row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString(),
             row.at(4).toString()};
 }
 
-ChildFatLevel childLevel(const QVariantList& row) {
+ChildFatLevel childLevel(const QVariantList& row)
+{
     return {row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString()};
 }
 
 template <typename Row>
 QVector<Row> selected(const Connection& connection, const QString& table, const QString& sql,
-                      Row (*read)(const QVariantList&)) {
+                      Row (*read)(const QVariantList&))
+{
     QSqlQuery query = connection.select(table, sql);
     QVector<Row> rows;
     while (query.next()) {
@@ -52,8 +56,8 @@ QVector<Row> selected(const Connection& connection, const QString& table, const 
     return rows;
 }
 
-template <typename Row>
-QVector<Row> shipped(const QString& table, Row (*read)(const QVariantList&)) {
+template <typename Row> QVector<Row> shipped(const QString& table, Row (*read)(const QVariantList&))
+{
     QVector<Row> rows;
     for (const QVariantList& values : ReferenceData::rows(table))
         rows << read(values);
@@ -62,14 +66,16 @@ QVector<Row> shipped(const QString& table, Row (*read)(const QVariantList&)) {
 
 } // namespace
 
-FatTables load(const Connection& connection) {
+FatTables load(const Connection& connection)
+{
     return {selected(connection, FaixaGordura, IdealFatQuery, idealFatBand),
             selected(connection, GorduraHomem, AdultLevelsQuery.arg(GorduraHomem), adultLevel),
             selected(connection, GorduraMulher, AdultLevelsQuery.arg(GorduraMulher), adultLevel),
             selected(connection, GorduraCrianca, ChildLevelsQuery, childLevel)};
 }
 
-FatTables installed() {
+FatTables installed()
+{
     // The shipped files are written in the order the rules read them.
     return {shipped(FaixaGordura, idealFatBand), shipped(GorduraHomem, adultLevel),
             shipped(GorduraMulher, adultLevel), shipped(GorduraCrianca, childLevel)};

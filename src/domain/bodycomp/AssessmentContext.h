@@ -7,7 +7,8 @@ namespace kelvora::bodycomp {
 // The student's sex as the computations tell it: "M" is male, every other code female.
 enum class Sex { Male, Female };
 
-inline Sex sexFromCode(const QString& code) {
+inline Sex sexFromCode(const QString& code)
+{
     return code == QLatin1String("M") ? Sex::Male : Sex::Female;
 }
 

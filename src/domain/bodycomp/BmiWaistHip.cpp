@@ -18,7 +18,8 @@ struct Category {
     QString name;
 };
 
-const QVector<Category>& categories(BmiTable table, Sex sex) {
+const QVector<Category>& categories(BmiTable table, Sex sex)
+{
     static const QVector<Category> simple{
         {16.99_dec, Text::MuitoAbaixoDoPeso}, {18.49_dec, Text::AbaixoDoPeso},
         {24.99_dec, Text::PesoNormal},        {29.99_dec, Text::AcimaDoPeso},
@@ -41,11 +42,13 @@ const QVector<Category>& categories(BmiTable table, Sex sex) {
 
 } // namespace
 
-BmiTable bmiTableFromSetting(const QString& imc12) {
+BmiTable bmiTableFromSetting(const QString& imc12)
+{
     return imc12 == QLatin1String("0") ? BmiTable::Simple : BmiTable::Survey;
 }
 
-QString bmiCategory(BmiTable table, Sex sex, const Decimal& index) {
+QString bmiCategory(BmiTable table, Sex sex, const Decimal& index)
+{
     for (const Category& category : categories(table, sex)) {
         if (!category.upTo || index <= *category.upTo)
             return category.name;
@@ -53,7 +56,8 @@ QString bmiCategory(BmiTable table, Sex sex, const Decimal& index) {
     return {};
 }
 
-BmiResult bodyMassIndex(const FieldTexts& fields, Sex sex, BmiTable table) {
+BmiResult bodyMassIndex(const FieldTexts& fields, Sex sex, BmiTable table)
+{
     const Decimal weight = requiredMeasure(fields, Corporal::G_PESO);
     const Decimal height = requiredNonZero(fields, Corporal::G_ALTURA);
     // weight / (height / 100)², kept exact as weight x 10000 / height²
@@ -61,11 +65,13 @@ BmiResult bodyMassIndex(const FieldTexts& fields, Sex sex, BmiTable table) {
     return {index, bmiCategory(table, sex, index)};
 }
 
-QString bmiText(const Decimal& index) {
+QString bmiText(const Decimal& index)
+{
     return index.toText() + Text::KilogramsPerSquareMetre;
 }
 
-std::optional<WaistHipBand> waistHipBand(Sex sex, int age) {
+std::optional<WaistHipBand> waistHipBand(Sex sex, int age)
+{
     static const WaistHipBand Male[] = {{0.83_dec, 0.88_dec, 0.89_dec, 0.94_dec},
                                         {0.84_dec, 0.91_dec, 0.92_dec, 0.96_dec},
                                         {0.88_dec, 0.95_dec, 0.96_dec, 1.00_dec},
@@ -81,7 +87,8 @@ std::optional<WaistHipBand> waistHipBand(Sex sex, int age) {
     return (sex == Sex::Male ? Male : Female)[(age - 20) / 10];
 }
 
-QString waistHipRisk(const WaistHipBand& band, const Decimal& ratio) {
+QString waistHipRisk(const WaistHipBand& band, const Decimal& ratio)
+{
     if (ratio < band.low)
         return Text::RiscoBaixo;
     if (ratio <= band.moderate)
@@ -91,11 +98,13 @@ QString waistHipRisk(const WaistHipBand& band, const Decimal& ratio) {
     return Text::RiscoMuitoAlto;
 }
 
-QString legendText(const Decimal& cutOff) {
+QString legendText(const Decimal& cutOff)
+{
     return cutOff.toFixedText(2) + Text::Millimetres;
 }
 
-WaistHipResult waistHip(const FieldTexts& fields, const Student& student) {
+WaistHipResult waistHip(const FieldTexts& fields, const Student& student)
+{
     const Decimal waist = requiredNonZero(fields, Corporal::G_CINTURA);
     const Decimal hip = requiredNonZero(fields, Corporal::G_QUADRIL);
     const std::optional<WaistHipBand> band = waistHipBand(student.sex, student.age);

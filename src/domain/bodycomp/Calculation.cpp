@@ -19,7 +19,8 @@ struct FatColumns {
     QString idealFat;
 };
 
-FatColumns fatColumns(Protocol protocol) {
+FatColumns fatColumns(Protocol protocol)
+{
     switch (protocol) {
     case Protocol::Pollock3:
         return {G_3DOBRASGORDURA_A,    G_3DOBRASGORDURA_FAIXA, G_3DOBRASGORDURA_M,
@@ -64,7 +65,8 @@ FatColumns fatColumns(Protocol protocol) {
 }
 
 StoredValues computed(Protocol protocol, const FieldTexts& fields,
-                      const Circumstances& circumstances, const FatTables& tables) {
+                      const Circumstances& circumstances, const FatTables& tables)
+{
     const Student& student = circumstances.student;
     switch (protocol) {
     case Protocol::Pollock3:
@@ -90,7 +92,8 @@ StoredValues computed(Protocol protocol, const FieldTexts& fields,
 
 } // namespace
 
-StoredValues storedValues(Protocol protocol, const FatResult& result) {
+StoredValues storedValues(Protocol protocol, const FatResult& result)
+{
     const FatColumns columns = fatColumns(protocol);
     StoredValues values{{columns.fat, result.fat.toDouble()}};
     if (result.level)
@@ -104,16 +107,19 @@ StoredValues storedValues(Protocol protocol, const FatResult& result) {
     return values;
 }
 
-StoredValues storedValues(const BmiResult& result) {
+StoredValues storedValues(const BmiResult& result)
+{
     return {{G_IMCVALOR, result.index.toDouble()}, {G_IMCRESULTADO, result.category}};
 }
 
-StoredValues storedValues(const WaistHipResult& result) {
+StoredValues storedValues(const WaistHipResult& result)
+{
     return {{G_CINTURA_QUADRIL_VALOR, result.ratio.toDouble()}, {G_RESULTADO_CINTURA, result.risk}};
 }
 
 StoredValues calculate(Protocol protocol, const FieldTexts& fields,
-                       const Circumstances& circumstances, const FatTables& tables) {
+                       const Circumstances& circumstances, const FatTables& tables)
+{
     return computed(protocol, fields, circumstances, tables) << qMakePair(
                G_TIPOPROTOCOLO, QVariant(markProtocol(fields.value(G_TIPOPROTOCOLO), protocol)));
 }

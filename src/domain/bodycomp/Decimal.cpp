@@ -11,25 +11,29 @@ namespace {
 
 using Units = __int128;
 
-[[noreturn]] void outOfRange() {
+[[noreturn]] void outOfRange()
+{
     throw std::overflow_error("Decimal: value out of range");
 }
 
-Units times(Units a, Units b) {
+Units times(Units a, Units b)
+{
     Units product;
     if (__builtin_mul_overflow(a, b, &product))
         outOfRange();
     return product;
 }
 
-Units plus(Units a, Units b) {
+Units plus(Units a, Units b)
+{
     Units sum;
     if (__builtin_add_overflow(a, b, &sum))
         outOfRange();
     return sum;
 }
 
-Units powerOfTen(int exponent) {
+Units powerOfTen(int exponent)
+{
     Units power = 1;
     for (int i = 0; i < exponent; ++i)
         power = times(power, 10);
@@ -37,7 +41,8 @@ Units powerOfTen(int exponent) {
 }
 
 // numerator / denominator rounded to a whole number, halves to the even one.
-Units dividedHalfEven(Units numerator, Units denominator) {
+Units dividedHalfEven(Units numerator, Units denominator)
+{
     Units quotient = numerator / denominator;
     const Units remainder = numerator % denominator;
     const Units rest = remainder < 0 ? -remainder : remainder;
@@ -49,7 +54,8 @@ Units dividedHalfEven(Units numerator, Units denominator) {
     return quotient;
 }
 
-QString digits(Units value) {
+QString digits(Units value)
+{
     QString text;
     do {
         text.prepend(QLatin1Char(char('0' + int(value % 10))));
@@ -59,7 +65,8 @@ QString digits(Units value) {
 }
 
 // The value written with `separator` before the last `scale` digits.
-QString written(Units units, int scale, QChar separator) {
+QString written(Units units, int scale, QChar separator)
+{
     const bool negative = units < 0;
     QString text = digits(negative ? -units : units);
     if (scale > 0) {
@@ -74,14 +81,16 @@ QString written(Units units, int scale, QChar separator) {
 
 Decimal::Decimal(Units units, int scale)
     : m_units(units)
-    , m_scale(scale) {
+    , m_scale(scale)
+{
     while (m_scale > 0 && m_units % 10 == 0) {
         m_units /= 10;
         --m_scale;
     }
 }
 
-std::optional<Decimal> Decimal::parse(QStringView text) {
+std::optional<Decimal> Decimal::parse(QStringView text)
+{
     Units units = 0;
     int scale = 0;
     bool separatorSeen = false;
@@ -107,30 +116,36 @@ std::optional<Decimal> Decimal::parse(QStringView text) {
     return Decimal(units, scale);
 }
 
-QString Decimal::toText() const {
+QString Decimal::toText() const
+{
     return written(m_units, m_scale, QLatin1Char(','));
 }
 
-QString Decimal::toFixedText(int places) const {
+QString Decimal::toFixedText(int places) const
+{
     const Decimal value = rounded(places);
     return written(value.unitsAt(places), places, QLatin1Char(','));
 }
 
-double Decimal::toDouble() const {
+double Decimal::toDouble() const
+{
     return written(m_units, m_scale, QLatin1Char('.')).toLatin1().toDouble();
 }
 
-Decimal Decimal::rounded(int places) const {
+Decimal Decimal::rounded(int places) const
+{
     if (m_scale <= places)
         return *this;
     return Decimal(dividedHalfEven(m_units, powerOfTen(m_scale - places)), places);
 }
 
-Decimal Decimal::wholePart() const {
+Decimal Decimal::wholePart() const
+{
     return Decimal(m_units / powerOfTen(m_scale), 0);
 }
 
-Decimal Decimal::quotient(const Decimal& dividend, const Decimal& divisor, int places) {
+Decimal Decimal::quotient(const Decimal& dividend, const Decimal& divisor, int places)
+{
     if (divisor.isZero())
         throw std::domain_error("Decimal: division by zero");
     // dividend / divisor * 10^places, as a ratio of whole counts
@@ -144,32 +159,38 @@ Decimal Decimal::quotient(const Decimal& dividend, const Decimal& divisor, int p
     return Decimal(dividedHalfEven(numerator, denominator), places);
 }
 
-Decimal::Units Decimal::unitsAt(int scale) const {
+Decimal::Units Decimal::unitsAt(int scale) const
+{
     return times(m_units, powerOfTen(scale - m_scale));
 }
 
-int Decimal::compare(const Decimal& a, const Decimal& b) {
+int Decimal::compare(const Decimal& a, const Decimal& b)
+{
     const int scale = std::max(a.m_scale, b.m_scale);
     const Units x = a.unitsAt(scale);
     const Units y = b.unitsAt(scale);
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
-Decimal operator+(const Decimal& a, const Decimal& b) {
+Decimal operator+(const Decimal& a, const Decimal& b)
+{
     const int scale = std::max(a.m_scale, b.m_scale);
     return Decimal(plus(a.unitsAt(scale), b.unitsAt(scale)), scale);
 }
 
-Decimal operator-(const Decimal& a, const Decimal& b) {
+Decimal operator-(const Decimal& a, const Decimal& b)
+{
     const int scale = std::max(a.m_scale, b.m_scale);
     return Decimal(plus(a.unitsAt(scale), -b.unitsAt(scale)), scale);
 }
 
-Decimal operator*(const Decimal& a, const Decimal& b) {
+Decimal operator*(const Decimal& a, const Decimal& b)
+{
     return Decimal(times(a.m_units, b.m_units), a.m_scale + b.m_scale);
 }
 
-Decimal operator""_dec(const char* literal) {
+Decimal operator""_dec(const char* literal)
+{
     const std::optional<Decimal> value = Decimal::parse(QString::fromLatin1(literal));
     if (!value)
         throw std::invalid_argument(literal);

@@ -27,7 +27,9 @@ class Decimal {
 public:
     Decimal() = default;
     Decimal(int whole) // implicit: formulas mix whole numbers with decimals
-        : m_units(whole) {}
+        : m_units(whole)
+    {
+    }
 
     // Digits with at most one decimal separator, comma or point ("80", "10,5", "1.71",
     // ",5"); nothing when the text is anything else.

@@ -18,7 +18,8 @@ struct SkinfoldEquation {
     Decimal b;
     Decimal c;
 
-    Decimal density(const Decimal& sum, int age) const {
+    Decimal density(const Decimal& sum, int age) const
+    {
         const auto term = [](const Decimal& value) { return value.rounded(4); };
         return k - term(a * sum) + term(b * sum * sum) - term(c * age);
     }
@@ -32,13 +33,15 @@ const SkinfoldEquation Pollock7Female{1.097_dec, 0.00046971_dec, 0.00000056_dec,
 // (a / density - b) x 100 in hundredths, taken exactly as ((a - b x density) x 100) / density.
 // Only absurd measures give a density that is not positive; they are refused rather than
 // divided by.
-Decimal fatFromDensity(const Decimal& density, const Decimal& a, const Decimal& b) {
+Decimal fatFromDensity(const Decimal& density, const Decimal& a, const Decimal& b)
+{
     if (density <= 0)
         throw Refused(QString(), Msg::DadoIncorreto, Text::Valor);
     return Decimal::quotient((a - b * density) * 100, density, 2);
 }
 
-Decimal siriFat(const Decimal& density) {
+Decimal siriFat(const Decimal& density)
+{
     return fatFromDensity(density, 4.95_dec, 4.5_dec);
 }
 
@@ -49,12 +52,14 @@ struct Body {
     Decimal height;
 };
 
-Body requiredBody(const FieldTexts& fields) {
+Body requiredBody(const FieldTexts& fields)
+{
     const Decimal weight = requiredMeasure(fields, G_PESO);
     return {weight, requiredMeasure(fields, G_ALTURA)};
 }
 
-Decimal requiredSum(const FieldTexts& fields, const QStringList& columns) {
+Decimal requiredSum(const FieldTexts& fields, const QStringList& columns)
+{
     Decimal sum;
     for (const QString& column : columns)
         sum = sum + requiredMeasure(fields, column);
@@ -63,7 +68,8 @@ Decimal requiredSum(const FieldTexts& fields, const QStringList& columns) {
 
 FatResult adultSkinfolds(const FieldTexts& fields, const Student& student, const FatTables& tables,
                          const QString& idealFatColumn, const QStringList& skinfolds,
-                         const SkinfoldEquation& equation) {
+                         const SkinfoldEquation& equation)
+{
     const int idealFat = requiredIdealFat(fields, idealFatColumn);
     const Body body = requiredBody(fields);
     const Decimal sum = requiredSum(fields, skinfolds);
@@ -73,22 +79,26 @@ FatResult adultSkinfolds(const FieldTexts& fields, const Student& student, const
     return result;
 }
 
-// The intercept of a boy's equation for a skinfold sum up to 35 mm.
-Decimal boyIntercept(const QString& race, int stage) {
+// The intercept of a boy's equation for a skinfold sum up to 35 mm, as Slaughter et al.
+// published them for white boys and for the others.
+Decimal boyIntercept(const QString& race, int stage)
+{
     static const Decimal White[] = {1.7_dec, 3.4_dec, 5.5_dec};
     static const Decimal Other[] = {3.2_dec, 5.2_dec, 6.8_dec};
     return (race == QLatin1String("Branca") ? White : Other)[stage - 1];
 }
 
 // The maturation stage chosen, 1 to 3.
-int requiredStage(const FieldTexts& fields) {
+int requiredStage(const FieldTexts& fields)
+{
     const QString stage = fields.value(G_TIPOIDADECRIANCA);
     if (stage != QLatin1String("1") && stage != QLatin1String("2") && stage != QLatin1String("3"))
         throw Refused(G_TIPOIDADECRIANCA, Msg::FaixaIdadeInvalida);
     return stage.toInt();
 }
 
-std::optional<Decimal> lohmanConstant(Sex sex, int age) {
+std::optional<Decimal> lohmanConstant(Sex sex, int age)
+{
     const bool male = sex == Sex::Male;
     if (age >= 7 && age <= 9)
         return male ? 3.4_dec : 1.4_dec;
@@ -103,7 +113,8 @@ std::optional<Decimal> lohmanConstant(Sex sex, int age) {
 
 } // namespace
 
-FatResult resultBlock(const Decimal& fat, const Decimal& weight, std::optional<int> idealFat) {
+FatResult resultBlock(const Decimal& fat, const Decimal& weight, std::optional<int> idealFat)
+{
     FatResult result;
     result.fat = fat.rounded(2);
     result.fatMass = Decimal::quotient(result.fat * weight, 100, 2);
@@ -114,7 +125,8 @@ FatResult resultBlock(const Decimal& fat, const Decimal& weight, std::optional<i
     return result;
 }
 
-FatResult pollock3(const FieldTexts& fields, const Student& student, const FatTables& tables) {
+FatResult pollock3(const FieldTexts& fields, const Student& student, const FatTables& tables)
+{
     const bool male = student.sex == Sex::Male;
     const QStringList skinfolds = male ? QStringList{G_PEITORAL, G_ABDOMEM, G_COXA}
                                        : QStringList{G_TRICIPES, G_SUPRAILIACA, G_COXA};
@@ -122,22 +134,24 @@ FatResult pollock3(const FieldTexts& fields, const Student& student, const FatTa
                           male ? Pollock3Male : Pollock3Female);
 }
 
-FatResult pollock7(const FieldTexts& fields, const Student& student, const FatTables& tables) {
+FatResult pollock7(const FieldTexts& fields, const Student& student, const FatTables& tables)
+{
     const QStringList skinfolds{G_SUBESCAPULAR, G_TRICIPES, G_PEITORAL, G_AXILARMEDIA,
                                 G_SUPRAILIACA,  G_ABDOMEM,  G_COXA};
     return adultSkinfolds(fields, student, tables, G_7DOBRASGORDURA_IDEAL, skinfolds,
                           student.sex == Sex::Male ? Pollock7Male : Pollock7Female);
 }
 
-FatResult faulkner(const FieldTexts& fields) {
+FatResult faulkner(const FieldTexts& fields)
+{
     const int idealFat = requiredIdealFat(fields, G_FAULKNERGORDURA_IDEAL);
     const Body body = requiredBody(fields);
     const Decimal sum = requiredSum(fields, {G_SUBESCAPULAR, G_TRICIPES, G_SUPRAILIACA, G_ABDOMEM});
     return resultBlock(sum * 0.153_dec + 5.783_dec, body.weight, idealFat);
 }
 
-FatResult slaughter(const FieldTexts& fields, Sex sex, const QString& race,
-                    const FatTables& tables) {
+FatResult slaughter(const FieldTexts& fields, Sex sex, const QString& race, const FatTables& tables)
+{
     const Decimal sum = requiredSum(fields, {G_SUBESCAPULAR, G_TRICIPES}).rounded(2);
     const Decimal weight = requiredMeasure(fields, G_PESO);
     const int stage = requiredStage(fields);
@@ -156,7 +170,8 @@ FatResult slaughter(const FieldTexts& fields, Sex sex, const QString& race,
     return result;
 }
 
-FatResult lohman(const FieldTexts& fields, const Student& student) {
+FatResult lohman(const FieldTexts& fields, const Student& student)
+{
     const int idealFat = requiredIdealFat(fields, G_LOHMANGORDURA_IDEAL);
     const Body body = requiredBody(fields);
     const Decimal sum = requiredSum(fields, {G_SUBESCAPULAR, G_TRICIPES});
@@ -166,7 +181,8 @@ FatResult lohman(const FieldTexts& fields, const Student& student) {
     return resultBlock(1.35_dec * sum - 0.012_dec * sum * sum - *constant, body.weight, idealFat);
 }
 
-FatResult tranWeltman(const FieldTexts& fields, int age) {
+FatResult tranWeltman(const FieldTexts& fields, int age)
+{
     const int idealFat = requiredIdealFat(fields, G_TRANGORDURA_IDEAL);
     const Body body = requiredBody(fields);
     const Decimal abdomen = requiredSum(fields, {G_TRANABDOMEM1, G_TRANABDOMEM2}) * 0.5_dec;
@@ -174,15 +190,18 @@ FatResult tranWeltman(const FieldTexts& fields, int age) {
     const Decimal density = 1.168297_dec - 0.002824_dec * abdomen +
                             0.0000122098_dec * abdomen * abdomen - 0.000733128_dec * hip +
                             0.000510477_dec * body.height - 0.000216161_dec * age;
-    // Brozek's conversion, as published with this equation.
+    // The terms are exact, so no intermediate rounding creeps in. Density converts to fat
+    // with Brozek's 5,01 / D - 4,57, the conversion published with this equation.
     return resultBlock(fatFromDensity(density, 5.01_dec, 4.57_dec), body.weight, idealFat);
 }
 
-QString percentText(const Decimal& value) {
+QString percentText(const Decimal& value)
+{
     return value.toText() + Text::Percent;
 }
 
-QString kilogramText(const Decimal& value) {
+QString kilogramText(const Decimal& value)
+{
     return value.toText() + Text::Kilograms;
 }
 

@@ -11,22 +11,26 @@ namespace {
 
 // Whether `low` <= value <= `high`, both bounds read as numbers; a bound that is no
 // number holds nothing.
-bool holds(const QString& low, const QString& high, const Decimal& value) {
+bool holds(const QString& low, const QString& high, const Decimal& value)
+{
     const std::optional<Decimal> from = Decimal::parse(low);
     const std::optional<Decimal> to = Decimal::parse(high);
     return from && to && *from <= value && value <= *to;
 }
 
-bool endsAtOrAfter(const QString& bound, int age) {
+bool endsAtOrAfter(const QString& bound, int age)
+{
     const std::optional<Decimal> value = Decimal::parse(bound);
     return value && *value >= age;
 }
 
-QString rangeText(const QString& from, const QString& to, const QString& tail) {
+QString rangeText(const QString& from, const QString& to, const QString& tail)
+{
     return from + QStringLiteral("% a ") + to + tail;
 }
 
-int bandOfAge(int age) {
+int bandOfAge(int age)
+{
     if (age <= 29)
         return 0;
     if (age <= 39)
@@ -40,7 +44,8 @@ int bandOfAge(int age) {
 
 } // namespace
 
-FatLevel adultFatLevel(const QVector<AdultFatLevel>& rows, int age, const Decimal& fat) {
+FatLevel adultFatLevel(const QVector<AdultFatLevel>& rows, int age, const Decimal& fat)
+{
     const Decimal whole = fat.wholePart();
     for (const AdultFatLevel& row : rows) {
         const bool candidate = endsAtOrAfter(row.ageFrom, age) || endsAtOrAfter(row.ageTo, age);
@@ -50,7 +55,8 @@ FatLevel adultFatLevel(const QVector<AdultFatLevel>& rows, int age, const Decima
     return {QString(), Text::ForaFaixa};
 }
 
-FatLevel childFatLevel(const QVector<ChildFatLevel>& rows, Sex sex, const Decimal& fat) {
+FatLevel childFatLevel(const QVector<ChildFatLevel>& rows, Sex sex, const Decimal& fat)
+{
     const QString code = sex == Sex::Male ? QStringLiteral("M") : QStringLiteral("F");
     const QString tail = sex == Sex::Male ? QStringLiteral("%") : QStringLiteral(" %");
     auto row = rows.cbegin();
@@ -64,7 +70,8 @@ FatLevel childFatLevel(const QVector<ChildFatLevel>& rows, Sex sex, const Decima
     return level;
 }
 
-const QStringList& idealFatColumns() {
+const QStringList& idealFatColumns()
+{
     static const QStringList columns{
         Corporal::G_3DOBRASGORDURA_IDEAL, Corporal::G_7DOBRASGORDURA_IDEAL,
         Corporal::G_FAULKNERGORDURA_IDEAL, Corporal::G_LOHMANGORDURA_IDEAL,
@@ -72,8 +79,9 @@ const QStringList& idealFatColumns() {
     return columns;
 }
 
-bool needsIdealFatLookup(const FieldTexts& row) {
-    // Lohman's column is filled with the others but, as the screens always did, not looked at.
+bool needsIdealFatLookup(const FieldTexts& row)
+{
+    // Lohman's column is filled with the others but an empty one alone calls for no look-up.
     for (const QString& column :
          {Corporal::G_3DOBRASGORDURA_IDEAL, Corporal::G_7DOBRASGORDURA_IDEAL,
           Corporal::G_FAULKNERGORDURA_IDEAL, Corporal::G_TRANGORDURA_IDEAL}) {
@@ -83,8 +91,8 @@ bool needsIdealFatLookup(const FieldTexts& row) {
     return false;
 }
 
-QString idealFatPercentage(const QVector<IdealFatBand>& bands, HubMode mode,
-                           const Student& student) {
+QString idealFatPercentage(const QVector<IdealFatBand>& bands, HubMode mode, const Student& student)
+{
     if (bands.isEmpty())
         return {};
     const bool byAge = mode == HubMode::Inclusion && bands.first().homem.isEmpty();
@@ -93,7 +101,8 @@ QString idealFatPercentage(const QVector<IdealFatBand>& bands, HubMode mode,
     return student.sex == Sex::Male ? band.homemDefault : band.mulherDefault;
 }
 
-FieldTexts withIdealFat(FieldTexts row, const QString& percentage) {
+FieldTexts withIdealFat(FieldTexts row, const QString& percentage)
+{
     for (const QString& column : idealFatColumns()) {
         if (row.value(column).isEmpty())
             row.insert(column, percentage);

@@ -16,7 +16,8 @@ struct IdealFatBand {
     QString mulherDefault; // MULHER_DEFAULT, for women
     QString homem;         // HOMEM: when not empty on the first row, every student gets that row
 
-    friend bool operator==(const IdealFatBand& a, const IdealFatBand& b) {
+    friend bool operator==(const IdealFatBand& a, const IdealFatBand& b)
+    {
         return a.homemDefault == b.homemDefault && a.mulherDefault == b.mulherDefault &&
                a.homem == b.homem;
     }
@@ -31,7 +32,8 @@ struct AdultFatLevel {
     QString fatTo;   // GORDURA_FINAL
     QString name;    // NIVEL
 
-    friend bool operator==(const AdultFatLevel& a, const AdultFatLevel& b) {
+    friend bool operator==(const AdultFatLevel& a, const AdultFatLevel& b)
+    {
         return a.ageFrom == b.ageFrom && a.ageTo == b.ageTo && a.fatFrom == b.fatFrom &&
                a.fatTo == b.fatTo && a.name == b.name;
     }
@@ -45,7 +47,8 @@ struct ChildFatLevel {
     QString fatTo;   // GORDURA_FINAL
     QString name;    // NIVEL
 
-    friend bool operator==(const ChildFatLevel& a, const ChildFatLevel& b) {
+    friend bool operator==(const ChildFatLevel& a, const ChildFatLevel& b)
+    {
         return a.sex == b.sex && a.fatFrom == b.fatFrom && a.fatTo == b.fatTo && a.name == b.name;
     }
 };
@@ -65,7 +68,8 @@ struct FatLevel {
     QString name;
     QString range;
 
-    friend bool operator==(const FatLevel& a, const FatLevel& b) {
+    friend bool operator==(const FatLevel& a, const FatLevel& b)
+    {
         return a.name == b.name && a.range == b.range;
     }
 };

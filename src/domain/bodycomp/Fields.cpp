@@ -9,7 +9,8 @@ namespace kelvora::bodycomp {
 
 namespace {
 
-[[noreturn]] void refuse(const QString& column) {
+[[noreturn]] void refuse(const QString& column)
+{
     throw Refused(column, Msg::DadoIncorreto, Text::Valor);
 }
 
@@ -19,9 +20,12 @@ Refused::Refused(QString field, QString message, QString detail)
     : m_field(std::move(field))
     , m_message(std::move(message))
     , m_detail(std::move(detail))
-    , m_what((m_message + QLatin1Char(' ') + m_detail).toUtf8()) {}
+    , m_what((m_message + QLatin1Char(' ') + m_detail).toUtf8())
+{
+}
 
-Decimal requiredMeasure(const FieldTexts& fields, const QString& column) {
+Decimal requiredMeasure(const FieldTexts& fields, const QString& column)
+{
     const QString text = fields.value(column);
     if (text.isEmpty() || text == QLatin1String("0") || text.size() > MeasureMaxLength)
         refuse(column);
@@ -31,14 +35,16 @@ Decimal requiredMeasure(const FieldTexts& fields, const QString& column) {
     return *value;
 }
 
-Decimal requiredNonZero(const FieldTexts& fields, const QString& column) {
+Decimal requiredNonZero(const FieldTexts& fields, const QString& column)
+{
     const Decimal value = requiredMeasure(fields, column);
     if (value.isZero())
         refuse(column);
     return value;
 }
 
-int requiredIdealFat(const FieldTexts& fields, const QString& column) {
+int requiredIdealFat(const FieldTexts& fields, const QString& column)
+{
     const QString text = fields.value(column);
     const bool digitsOnly = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -50,7 +56,8 @@ int requiredIdealFat(const FieldTexts& fields, const QString& column) {
     return percentage;
 }
 
-std::optional<QString> heightEntryProblem(const QString& text) {
+std::optional<QString> heightEntryProblem(const QString& text)
+{
     if (text.isEmpty())
         return Text::Valor;
     const std::optional<Decimal> height = Decimal::parse(text);

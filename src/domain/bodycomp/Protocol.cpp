@@ -2,7 +2,8 @@
 
 namespace kelvora::bodycomp {
 
-QString markProtocol(const QString& markers, Protocol protocol) {
+QString markProtocol(const QString& markers, Protocol protocol)
+{
     static const QString letters = QStringLiteral("37ICQFLT");
     const int position = int(protocol);
     QString marked = markers.leftJustified(NewRowMarkers.size(), QLatin1Char('X'));
@@ -10,19 +11,22 @@ QString markProtocol(const QString& markers, Protocol protocol) {
     return marked;
 }
 
-QString typeCode(Protocol protocol) {
+QString typeCode(Protocol protocol)
+{
     // The body-mass index shares Pollock 3's code.
     static const QString codes = QStringLiteral("373CQFLT");
     return codes.at(int(protocol));
 }
 
-QString AgeRule::detail() const {
+QString AgeRule::detail() const
+{
     if (kind == Kind::Hard)
         return QStringLiteral("Entre %1 e %2 anos!").arg(minimum).arg(maximum);
     return QStringLiteral("Entre %1 e %2 anos, Deseja continuar ?").arg(minimum).arg(maximum);
 }
 
-std::optional<AgeRule> ageRule(Protocol protocol, Sex sex) {
+std::optional<AgeRule> ageRule(Protocol protocol, Sex sex)
+{
     switch (protocol) {
     case Protocol::Pollock3:
     case Protocol::Pollock7:
