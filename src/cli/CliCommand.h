@@ -27,5 +27,6 @@ const QVector<CliCommand>& commands();
 
 int runInit(const QStringList& arguments);
 int runReport(const QStringList& arguments);
+int runCalc(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -21,6 +21,7 @@ const QVector<CliCommand>& commands()
     static const QVector<CliCommand> list{
         {"init", "cria o banco de dados embutido padrão numa pasta de dados", runInit},
         {"report", "grava um relatório em PDF (report users: lista de usuários)", runReport},
+        {"calc", "calcula um protocolo de composição corporal", runCalc},
     };
     return list;
 }
