@@ -208,14 +208,8 @@ int runCalc(const QStringList& arguments)
                                  QStringLiteral("Medidas e escolhas, pelas colunas de Corporal."),
                                  QStringLiteral("[COLUNA=VALOR ...]"));
 
-    if (!parser.parse(arguments)) {
-        err() << parser.errorText() << "\n\n" << parser.helpText();
-        return ExitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText();
-        return ExitOk;
-    }
+    if (const std::optional<int> done = parseOrFinish(parser, arguments))
+        return *done;
     QString problem;
     const std::optional<Request> request = readRequest(parser, &problem);
     if (!request) {

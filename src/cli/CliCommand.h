@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
+
+#include <optional>
 
 namespace kelvora::cli {
 
@@ -21,6 +24,10 @@ struct CliCommand {
 
 QTextStream& out();
 QTextStream& err();
+
+// Parses a command's arguments. Returns the exit status when the command is done
+// already: a parse error (usage on standard error) or --help (on standard output).
+std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments);
 
 // Every command of kelvora-cli, in the order --help lists them.
 const QVector<CliCommand>& commands();

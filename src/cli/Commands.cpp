@@ -16,6 +16,19 @@ QTextStream& err()
     return stream;
 }
 
+std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (!parser.parse(arguments)) {
+        err() << parser.errorText() << "\n\n" << parser.helpText();
+        return ExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << parser.helpText();
+        return ExitOk;
+    }
+    return std::nullopt;
+}
+
 const QVector<CliCommand>& commands()
 {
     static const QVector<CliCommand> list{

@@ -25,14 +25,8 @@ int runInit(const QStringList& arguments)
     const QCommandLineOption password(QStringLiteral("master-password"), QStringLiteral("Senha do usuário mestre: 6 caracteres, maiúsculas (obrigatória)."), QStringLiteral("SENHA"));
     parser.addOptions({dir, gym, address, complement1, complement2, taxNumber, password});
 
-    if (!parser.parse(arguments)) {
-        err() << parser.errorText() << "\n\n" << parser.helpText();
-        return ExitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText();
-        return ExitOk;
-    }
+    if (const std::optional<int> done = parseOrFinish(parser, arguments))
+        return *done;
     if (!parser.positionalArguments().isEmpty() || !parser.isSet(gym) || !parser.isSet(password)) {
         err() << "init precisa de --gym e --master-password, e de nenhum outro argumento.\n\n"
               << parser.helpText();

@@ -76,14 +76,8 @@ int runReport(const QStringList& arguments) {
                                 QStringLiteral("CÓDIGO"));
     parser.addOptions({dir, outFile, from, to});
 
-    if (!parser.parse(arguments)) {
-        err() << parser.errorText() << "\n\n" << parser.helpText();
-        return ExitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText();
-        return ExitOk;
-    }
+    if (const std::optional<int> done = parseOrFinish(parser, arguments))
+        return *done;
     const QStringList names = parser.positionalArguments();
     const Document* chosen = nullptr;
     for (const Document& document : documents)

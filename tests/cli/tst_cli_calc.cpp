@@ -1,36 +1,24 @@
 #include "data/Connection.h"
 #include "data/DataLink.h"
 
+#include "support/CliRun.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::cli;
+using kelvora::test::CliRun;
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("KELVORA_CLI"), arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // A data folder with a database made by `kelvora-cli init`.
 QString initialised(const QTemporaryDir& dir)
 {
     const QString folder = dir.filePath(QStringLiteral("dados"));
-    const Run init = cli({"init", "--dir", folder, "--gym", "ACADEMIA", "--master-password", "MESTR1"});
+    const CliRun init = cli({"init", "--dir", folder, "--gym", "ACADEMIA", "--master-password", "MESTR1"});
     if (init.exitCode != 0)
         qFatal("init failed: %s", qPrintable(init.err));
     return folder;
@@ -157,7 +145,7 @@ private slots:
         QFETCH(QVariantMap, printed);
         // The database made by init and the data shipped with the program agree.
         for (const QStringList& where : {QStringList{"--dir", m_folder}, QStringList{}}) {
-            const Run run = cli(QStringList{"calc"} + arguments + where);
+            const CliRun run = cli(QStringList{"calc"} + arguments + where);
             QVERIFY2(run.exitCode == 0, qPrintable(run.err));
             QCOMPARE(run.out, json(printed));
         }
@@ -196,7 +184,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, messageLines);
-        const Run run = cli(QStringList{"calc", "--dir", m_folder} + arguments);
+        const CliRun run = cli(QStringList{"calc", "--dir", m_folder} + arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
@@ -222,7 +210,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        const Run run = cli(QStringList{"calc"} + arguments);
+        const CliRun run = cli(QStringList{"calc"} + arguments);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.err.contains(QLatin1String("COLUNA=VALOR")));
@@ -252,7 +240,7 @@ private slots:
 
         // The body-mass-index table follows the database's setting unless IMC_1_2 is given.
         const QStringList bmi{"calc", "bmi", "--dir", folder, "--sex", "F", "--age", "30", "G_PESO=70", "G_ALTURA=165"};
-        const auto category = [](const Run& run) {
+        const auto category = [](const CliRun& run) {
             return QJsonDocument::fromJson(run.out.toUtf8()).object().value("G_IMCRESULTADO").toString();
         };
         QCOMPARE(category(cli(bmi)), QStringLiteral("Peso normal"));
@@ -262,16 +250,16 @@ private slots:
     void folderWithoutDatabaseExitsWithStatus3()
     {
         QTemporaryDir empty;
-        const Run run = cli({"calc", "bmi", "--dir", empty.path(), "--sex", "M", "--age", "30", "G_PESO=70", "G_ALTURA=175"});
+        const CliRun run = cli({"calc", "bmi", "--dir", empty.path(), "--sex", "M", "--age", "30", "G_PESO=70", "G_ALTURA=175"});
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.err.contains(QLatin1String("Kelvora.udl")), qPrintable(run.err));
     }
 
     void helpDocumentsTheCommand()
     {
-        const Run overview = cli({"--help"});
+        const CliRun overview = cli({"--help"});
         QVERIFY(overview.out.contains(QLatin1String("calc")));
-        const Run help = cli({"calc", "--help"});
+        const CliRun help = cli({"calc", "--help"});
         QCOMPARE(help.exitCode, 0);
         for (const char* text : {"--dir", "--sex", "--age", "--mode", "--race", "COLUNA=VALOR", "pollock3", "pollock7",
                                  "faulkner", "slaughter", "lohman", "tran-weltman", "bmi", "waist-hip", "IMC_1_2",

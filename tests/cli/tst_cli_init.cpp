@@ -2,31 +2,19 @@
 #include "data/DataLink.h"
 #include "data/Schema.h"
 
+#include "support/CliRun.h"
+
 #include <QCryptographicHash>
 #include <QDirIterator>
-#include <QProcess>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::cli;
+using kelvora::test::CliRun;
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("KELVORA_CLI"), arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // Names and contents of every file under `path`.
 QMap<QString, QByteArray> snapshot(const QString& path)
@@ -50,7 +38,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("dados"));
-        const Run first = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
+        const CliRun first = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
                                QStringLiteral("ACADEMIA CORPO SÃO"), QStringLiteral("--tax-number"),
                                QStringLiteral("12.345.678/0001-90"), QStringLiteral("--master-password"),
                                QStringLiteral("MESTR1")});
@@ -71,7 +59,7 @@ private slots:
         own.close();
 
         const QMap<QString, QByteArray> before = snapshot(folder);
-        const Run second = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
+        const CliRun second = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
                                 QStringLiteral("OUTRA"), QStringLiteral("--master-password"), QStringLiteral("OUTRA1")});
         QCOMPARE(second.exitCode, 2);
         QVERIFY2(second.err.contains(QStringLiteral("já contém um banco de dados")), qPrintable(second.err));
@@ -96,7 +84,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const Run run = cli(QStringList{QStringLiteral("init"), QStringLiteral("--dir"), dir.path()} + arguments);
+        const CliRun run = cli(QStringList{QStringLiteral("init"), QStringLiteral("--dir"), dir.path()} + arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(snapshot(dir.path()).isEmpty());
@@ -104,10 +92,10 @@ private slots:
 
     void helpDocumentsEveryCommand()
     {
-        const Run overview = cli({QStringLiteral("--help")});
+        const CliRun overview = cli({QStringLiteral("--help")});
         QCOMPARE(overview.exitCode, 0);
         QVERIFY(overview.out.contains(QStringLiteral("init")));
-        const Run init = cli({QStringLiteral("init"), QStringLiteral("--help")});
+        const CliRun init = cli({QStringLiteral("init"), QStringLiteral("--help")});
         QCOMPARE(init.exitCode, 0);
         for (const char* option : {"--dir", "--gym", "--address", "--complement1", "--complement2", "--tax-number", "--master-password"})
             QVERIFY2(init.out.contains(QLatin1String(option)), option);

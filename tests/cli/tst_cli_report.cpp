@@ -2,31 +2,20 @@
 #include "support/PdfReader.h"
 #include "support/TestDatabase.h"
 
+#include "support/CliRun.h"
+
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::cli;
+using kelvora::test::CliRun;
 using kelvora::test::PdfReader::pageCount;
 using kelvora::test::PdfReader::pageTexts;
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& arguments) {
-    QProcess process;
-    process.start(qEnvironmentVariable("KELVORA_CLI"), arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // Users 01 to `last` besides the master user 00.
 void addUsers(Connection& own, int last) {
@@ -76,7 +65,7 @@ private slots:
         addUsers(*database.connect(), 79);
         const QString pdf = database.folder() + QStringLiteral("/usuarios.pdf");
 
-        const Run run =
+        const CliRun run =
             cli({QStringLiteral("report"), QStringLiteral("users"), QStringLiteral("--dir"),
                  database.folder(), QStringLiteral("--out"), pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
@@ -112,7 +101,7 @@ private slots:
         database.install();
         addUsers(*database.connect(), 12);
         const QString pdf = database.folder() + QStringLiteral("/usuarios.pdf");
-        const Run run = cli(QStringList{QStringLiteral("report"), QStringLiteral("users"),
+        const CliRun run = cli(QStringList{QStringLiteral("report"), QStringLiteral("users"),
                                         QStringLiteral("--dir"), database.folder(),
                                         QStringLiteral("--out"), pdf} +
                             codes);
@@ -166,7 +155,7 @@ private slots:
         all += arguments;
         all.replaceInStrings(QRegularExpression(QStringLiteral("^EMPTY$")), dir.path());
 
-        const Run run = cli(all);
+        const CliRun run = cli(all);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(pdf));
