@@ -19,7 +19,8 @@ using namespace kelvora::report;
 namespace {
 
 // A photo-like JPEG of 640 x 480 pixels, as the webcam stores them.
-QByteArray photo(quint32 seed, QColor tint) {
+QByteArray photo(quint32 seed, QColor tint)
+{
     QImage image(640, 480, QImage::Format_RGB32);
     QRandomGenerator random(seed);
     for (int y = 0; y < image.height(); ++y)
@@ -40,7 +41,8 @@ QByteArray photo(quint32 seed, QColor tint) {
     return bytes;
 }
 
-std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side) {
+std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side)
+{
     auto report = std::make_unique<Report>(QStringLiteral("Bench"));
     const double width = report->bandWidth();
     Band& header = report->pageHeader();
@@ -107,7 +109,8 @@ std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

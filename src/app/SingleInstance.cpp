@@ -9,10 +9,10 @@ namespace kelvora {
 SingleInstance::SingleInstance(const QString& dataFolder, QObject* parent)
     : QObject(parent)
 {
-    const QByteArray folderHash = QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(),
-                                                            QCryptographicHash::Sha1)
-                                      .toHex()
-                                      .left(12);
+    const QByteArray folderHash =
+        QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(12);
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     m_name = QStringLiteral("kelvora-%1-%2").arg(user, QString::fromLatin1(folderHash));
     connect(&m_server, &QLocalServer::newConnection, this, [this] {

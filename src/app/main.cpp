@@ -58,8 +58,10 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kelvora - Sistema de Avaliação Física"));
     parser.addHelpOption();
-    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Pasta de dados."), QStringLiteral("DIR"));
-    const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Não mostra a tela de abertura."));
+    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Não mostra a tela de abertura."));
     parser.addOptions({dirOption, noSplash});
     parser.process(app);
 
@@ -81,15 +83,19 @@ int main(int argc, char* argv[])
     std::unique_ptr<Connection> own;
     std::unique_ptr<Connection> brandel;
     try {
-        own = Connection::fromFile(Connection::Kelvora, folder, QLatin1String(DataLinkFile::Kelvora));
-        brandel = Connection::fromFile(Connection::Brandel, folder, QLatin1String(DataLinkFile::Brandel));
+        own =
+            Connection::fromFile(Connection::Kelvora, folder, QLatin1String(DataLinkFile::Kelvora));
+        brandel =
+            Connection::fromFile(Connection::Brandel, folder, QLatin1String(DataLinkFile::Brandel));
     } catch (const ConfigError& error) {
-        Messages::inform(Msg::AssistenciaTecnica, Msg::ProblemaNoBanco + QStringLiteral("\n\r") + error.message());
+        Messages::inform(Msg::AssistenciaTecnica,
+                         Msg::ProblemaNoBanco + QStringLiteral("\n\r") + error.message());
         return 1;
     }
 
     MainWindow window(std::move(own), std::move(brandel));
-    QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] { bringToFront(&window); });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &window,
+                     [&window] { bringToFront(&window); });
     // Without a window manager (a kiosk session) maximising alone does nothing.
     window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();

@@ -16,13 +16,27 @@ int runInit(const QStringList& arguments)
         "as tabelas, a linha de configuração, os dados de referência e o usuário mestre\n"
         "(código 00). Recusa uma pasta que já tem banco de dados, sem alterar nada."));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."), QStringLiteral("DIR"));
-    const QCommandLineOption gym(QStringLiteral("gym"), QStringLiteral("Nome da academia (até 35 caracteres; obrigatório)."), QStringLiteral("NOME"));
-    const QCommandLineOption address(QStringLiteral("address"), QStringLiteral("Endereço da academia (até 40)."), QStringLiteral("TEXTO"));
-    const QCommandLineOption complement1(QStringLiteral("complement1"), QStringLiteral("Complemento do endereço, linha 1 (até 40)."), QStringLiteral("TEXTO"));
-    const QCommandLineOption complement2(QStringLiteral("complement2"), QStringLiteral("Complemento do endereço, linha 2 (até 40)."), QStringLiteral("TEXTO"));
-    const QCommandLineOption taxNumber(QStringLiteral("tax-number"), QStringLiteral("CNPJ ou CPF da academia (até 40)."), QStringLiteral("NÚMERO"));
-    const QCommandLineOption password(QStringLiteral("master-password"), QStringLiteral("Senha do usuário mestre: 6 caracteres, maiúsculas (obrigatória)."), QStringLiteral("SENHA"));
+    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
+                                 QStringLiteral("DIR"));
+    const QCommandLineOption gym(
+        QStringLiteral("gym"), QStringLiteral("Nome da academia (até 35 caracteres; obrigatório)."),
+        QStringLiteral("NOME"));
+    const QCommandLineOption address(QStringLiteral("address"),
+                                     QStringLiteral("Endereço da academia (até 40)."),
+                                     QStringLiteral("TEXTO"));
+    const QCommandLineOption complement1(
+        QStringLiteral("complement1"), QStringLiteral("Complemento do endereço, linha 1 (até 40)."),
+        QStringLiteral("TEXTO"));
+    const QCommandLineOption complement2(
+        QStringLiteral("complement2"), QStringLiteral("Complemento do endereço, linha 2 (até 40)."),
+        QStringLiteral("TEXTO"));
+    const QCommandLineOption taxNumber(QStringLiteral("tax-number"),
+                                       QStringLiteral("CNPJ ou CPF da academia (até 40)."),
+                                       QStringLiteral("NÚMERO"));
+    const QCommandLineOption password(
+        QStringLiteral("master-password"),
+        QStringLiteral("Senha do usuário mestre: 6 caracteres, maiúsculas (obrigatória)."),
+        QStringLiteral("SENHA"));
     parser.addOptions({dir, gym, address, complement1, complement2, taxNumber, password});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))

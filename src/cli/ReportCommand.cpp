@@ -24,14 +24,16 @@ struct ReportOptions {
 };
 
 // The gym's name as the reports print it.
-QString gymName(const Connection& own) {
+QString gymName(const Connection& own)
+{
     QSqlQuery query =
         own.select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT ACADEMIA FROM Moxcvar"));
     return query.next() ? query.value(0).toString() : QString();
 }
 
 // Builds the user list, or explains on err() why not (returning nothing).
-std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOptions& options) {
+std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOptions& options)
+{
     const UserListReport::Interval interval = UserListReport::settle(own, options.from, options.to);
     if (!interval.refusal.isEmpty()) {
         err() << interval.refusal << ' ' << interval.refusalDetail << '\n';
@@ -52,7 +54,8 @@ const Document documents[] = {
 
 } // namespace
 
-int runReport(const QStringList& arguments) {
+int runReport(const QStringList& arguments)
+{
     QCommandLineParser parser;
     QString description =
         QStringLiteral("Grava um relatório num arquivo PDF, sem janela.\n\nRelatórios:\n");

@@ -15,8 +15,9 @@ void printUsage(QTextStream& stream)
     for (const CliCommand& command : commands())
         stream << "  " << QString::fromLatin1(command.name).leftJustified(10) << ' '
                << QString::fromUtf8(command.summary) << '\n';
-    stream << "\n'kelvora-cli COMANDO --help' mostra as opções de cada comando.\n"
-              "A pasta de dados é a de --dir, senão a de KELVORA_DIR, senão ~/.local/share/kelvora.\n";
+    stream
+        << "\n'kelvora-cli COMANDO --help' mostra as opções de cada comando.\n"
+           "A pasta de dados é a de --dir, senão a de KELVORA_DIR, senão ~/.local/share/kelvora.\n";
 }
 
 } // namespace
@@ -32,8 +33,8 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
     QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help")
-        || arguments.at(1) == QLatin1String("-h")) {
+    if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
+        arguments.at(1) == QLatin1String("-h")) {
         printUsage(arguments.size() < 2 ? err() : out());
         return arguments.size() < 2 ? ExitUsage : ExitOk;
     }

@@ -72,15 +72,15 @@ void Connection::open(OpenMode mode)
     if (db.isOpen())
         return;
     // SQLite would quietly create an empty database where the file is missing.
-    if (m_link.provider == DataLink::Provider::SQLite && mode == OpenMode::Existing
-        && !QFileInfo::exists(sqliteFile()))
+    if (m_link.provider == DataLink::Provider::SQLite && mode == OpenMode::Existing &&
+        !QFileInfo::exists(sqliteFile()))
         throw OpenFailed(m_role, QStringLiteral("arquivo %1 não encontrado").arg(sqliteFile()));
     if (!db.open())
         throw OpenFailed(m_role, db.lastError().text());
     // Opening a SQLite file reads nothing yet: make sure it is a readable database.
     QSqlQuery check(db);
-    if (m_link.provider == DataLink::Provider::SQLite
-        && !check.exec(QStringLiteral("PRAGMA schema_version"))) {
+    if (m_link.provider == DataLink::Provider::SQLite &&
+        !check.exec(QStringLiteral("PRAGMA schema_version"))) {
         const QString reason = check.lastError().text();
         check = QSqlQuery();
         db.close();
@@ -112,7 +112,8 @@ bool Connection::answers(const QString& table) const
     if (m_link.provider == DataLink::Provider::SQLite && !QFileInfo(sqliteFile()).isReadable())
         return false;
     QSqlQuery query(database());
-    return query.exec(QStringLiteral("SELECT 1 FROM %1 WHERE 1 = 0").arg(Schema::identifier(table)));
+    return query.exec(
+        QStringLiteral("SELECT 1 FROM %1 WHERE 1 = 0").arg(Schema::identifier(table)));
 }
 
 void Connection::reconnect()

@@ -51,7 +51,8 @@ public:
     QString sqliteFile() const; // absolute path of the SQLite file; empty for a server
 
     // A read; throws OpenFailed(table) when it fails.
-    QSqlQuery select(const QString& table, const QString& sql, const QVariantList& params = {}) const;
+    QSqlQuery select(const QString& table, const QString& sql,
+                     const QVariantList& params = {}) const;
     // A write; returns the rows affected. Throws RowHeld(table) when it meets an existing
     // unique key (another station got there first), WriteFailed(table) otherwise.
     int execute(const QString& table, const QString& sql, const QVariantList& params = {});

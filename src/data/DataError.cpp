@@ -8,7 +8,8 @@ DataError::DataError(Kind kind, QString table, QString reason)
     : m_kind(kind)
     , m_table(std::move(table))
     , m_reason(std::move(reason))
-    , m_what((messageText() + QLatin1Char(' ') + m_table + QStringLiteral(": ") + m_reason).toUtf8())
+    , m_what(
+          (messageText() + QLatin1Char(' ') + m_table + QStringLiteral(": ") + m_reason).toUtf8())
 {
 }
 

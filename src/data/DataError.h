@@ -38,19 +38,25 @@ private:
 class OpenFailed : public DataError {
 public:
     OpenFailed(QString table, QString reason)
-        : DataError(Kind::OpenFailed, std::move(table), std::move(reason)) {}
+        : DataError(Kind::OpenFailed, std::move(table), std::move(reason))
+    {
+    }
 };
 
 class WriteFailed : public DataError {
 public:
     WriteFailed(QString table, QString reason)
-        : DataError(Kind::WriteFailed, std::move(table), std::move(reason)) {}
+        : DataError(Kind::WriteFailed, std::move(table), std::move(reason))
+    {
+    }
 };
 
 class RowHeld : public DataError {
 public:
     RowHeld(QString table, QString reason)
-        : DataError(Kind::RowHeld, std::move(table), std::move(reason)) {}
+        : DataError(Kind::RowHeld, std::move(table), std::move(reason))
+    {
+    }
 };
 
 // A configuration file (data-link file) that cannot be read or makes no sense.
@@ -58,7 +64,10 @@ public:
 class ConfigError : public std::exception {
 public:
     explicit ConfigError(QString message)
-        : m_message(std::move(message)), m_what(m_message.toUtf8()) {}
+        : m_message(std::move(message))
+        , m_what(m_message.toUtf8())
+    {
+    }
     QString message() const { return m_message; }
     const char* what() const noexcept override { return m_what.constData(); }
 

@@ -10,8 +10,8 @@ QString defaultPath()
 #ifdef Q_OS_WIN
     return QStringLiteral("C:/MOX");
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/kelvora");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/kelvora");
 #endif
 }
 

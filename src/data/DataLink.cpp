@@ -29,8 +29,8 @@ int DataLink::port() const
 
 bool DataLink::operator==(const DataLink& other) const
 {
-    return provider == other.provider && dataSource == other.dataSource
-           && catalog == other.catalog && user == other.user && password == other.password;
+    return provider == other.provider && dataSource == other.dataSource &&
+           catalog == other.catalog && user == other.user && password == other.password;
 }
 
 namespace DataLinkFile {
@@ -92,7 +92,7 @@ QHash<QString, QString> parseInitString(const QString& line, const QString& file
                 if (close < 0)
                     fail(fileName, QStringLiteral("aspas sem fechamento no valor de %1").arg(key));
                 if (close + 1 < n && line.at(close + 1) == quote) { // doubled quote = literal quote
-                    value += line.mid(p + 1, close - p); // up to and including one quote
+                    value += line.mid(p + 1, close - p);            // up to and including one quote
                     p = close + 1;
                     close += 2;
                     continue;
@@ -118,8 +118,8 @@ QHash<QString, QString> parseInitString(const QString& line, const QString& file
 
 QString quoted(const QString& value)
 {
-    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('"'))
-        && value.trimmed() == value)
+    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('"')) &&
+        value.trimmed() == value)
         return value;
     QString escaped = value;
     escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -177,8 +177,8 @@ DataLink parse(const QByteArray& bytes, const QString& fileName)
         bool portOk = true;
         const int port = colon < 0 ? 5432 : link.dataSource.mid(colon + 1).toInt(&portOk);
         if (!portOk || port <= 0 || port > 65535 || link.host().isEmpty())
-            fail(fileName, QStringLiteral("Data Source \"%1\" não é servidor[:porta]")
-                               .arg(link.dataSource));
+            fail(fileName,
+                 QStringLiteral("Data Source \"%1\" não é servidor[:porta]").arg(link.dataSource));
     }
     return link;
 }
@@ -194,8 +194,9 @@ QByteArray serialize(const DataLink& link)
     add("Initial Catalog", link.catalog);
     add("User ID", link.user);
     add("Password", link.password);
-    const QString text = QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n")
-                         + line + QStringLiteral("\r\n");
+    const QString text =
+        QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n") +
+        line + QStringLiteral("\r\n");
     QByteArray bytes("\xFF\xFE");
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -222,9 +223,9 @@ void write(const QString& path, const DataLink& link)
 {
     QSaveFile file(path);
     // The file may hold a database password: only its owner may read it.
-    if (!file.open(QIODevice::WriteOnly)
-        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(serialize(link)) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(serialize(link)) < 0 || !file.commit())
         throw ConfigError(QStringLiteral("Arquivo de conexão %1 não pode ser gravado: %2")
                               .arg(path, file.errorString()));
 }

@@ -31,7 +31,7 @@ inline constexpr const char* Kelvora = "Kelvora.udl";
 inline constexpr const char* Brandel = "Brandel.udl";
 inline constexpr const char* Corvun = "Corvun.udl";
 
-DataLink read(const QString& path);                  // throws ConfigError
+DataLink read(const QString& path);                    // throws ConfigError
 void write(const QString& path, const DataLink& link); // throws ConfigError
 
 DataLink parse(const QByteArray& bytes, const QString& fileName); // throws ConfigError

@@ -70,8 +70,8 @@ bool SqliteDialect::isUniqueViolation(const QSqlError& error) const
 {
     // SQLITE_CONSTRAINT_UNIQUE / _PRIMARYKEY, or the plain constraint code with its text.
     const QString code = error.nativeErrorCode();
-    return code == QLatin1String("2067") || code == QLatin1String("1555")
-           || error.databaseText().contains(QLatin1String("UNIQUE constraint failed"));
+    return code == QLatin1String("2067") || code == QLatin1String("1555") ||
+           error.databaseText().contains(QLatin1String("UNIQUE constraint failed"));
 }
 
 double SqliteDialect::databaseSizeMb(const QSqlDatabase& db) const
@@ -122,8 +122,8 @@ bool PostgresDialect::isUniqueViolation(const QSqlError& error) const
 
 double PostgresDialect::databaseSizeMb(const QSqlDatabase& db) const
 {
-    return scalar(db, QStringLiteral("SELECT pg_database_size(current_database())"))
-           / (1024.0 * 1024.0);
+    return scalar(db, QStringLiteral("SELECT pg_database_size(current_database())")) /
+           (1024.0 * 1024.0);
 }
 
 void PostgresDialect::shrink(const QSqlDatabase& db) const

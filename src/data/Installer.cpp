@@ -19,7 +19,10 @@ namespace kelvora::Installer {
 namespace {
 
 // Text settings start as empty text rather than null, so every reader finds a value.
-QString nonNull(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+QString nonNull(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
 
 ColumnValues defaultSettings(const GymIdentity& gym)
 {
@@ -95,8 +98,8 @@ QStringList problems(const GymIdentity& gym, const QString& masterPassword)
     checkLength(list, gym.complement2, 40, QStringLiteral("o complemento 2"));
     checkLength(list, gym.taxNumber, 40, QStringLiteral("o CNPJ/CPF"));
     if (!isValidPassword(masterPassword))
-        list << QStringLiteral(
-            "a senha do usuário mestre deve ter exatamente 6 caracteres, em maiúsculas, sem espaços");
+        list << QStringLiteral("a senha do usuário mestre deve ter exatamente 6 caracteres, em "
+                               "maiúsculas, sem espaços");
     return list;
 }
 
@@ -123,20 +126,25 @@ void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
 {
     const QStringList bad = problems(gym, masterPassword);
     if (!bad.isEmpty())
-        throw ConfigError(QStringLiteral("Instalação recusada: %1.").arg(bad.join(QStringLiteral("; "))));
+        throw ConfigError(
+            QStringLiteral("Instalação recusada: %1.").arg(bad.join(QStringLiteral("; "))));
 
     QDir folder(folderPath);
-    const QStringList ours{QLatin1String(DataLinkFile::Kelvora), QLatin1String(DataLinkFile::Brandel),
-                           QLatin1String(OwnDatabaseFile), QLatin1String(BrandelDatabaseFile)};
+    const QStringList ours{QLatin1String(DataLinkFile::Kelvora),
+                           QLatin1String(DataLinkFile::Brandel), QLatin1String(OwnDatabaseFile),
+                           QLatin1String(BrandelDatabaseFile)};
     for (const QString& name : ours)
         if (folder.exists(name))
-            throw ConfigError(QStringLiteral("A pasta %1 já contém um banco de dados (%2); nada foi alterado.")
-                                  .arg(folder.absolutePath(), name));
+            throw ConfigError(
+                QStringLiteral("A pasta %1 já contém um banco de dados (%2); nada foi alterado.")
+                    .arg(folder.absolutePath(), name));
     if (!folder.mkpath(QStringLiteral(".")))
-        throw ConfigError(QStringLiteral("A pasta %1 não pode ser criada.").arg(folder.absolutePath()));
+        throw ConfigError(
+            QStringLiteral("A pasta %1 não pode ser criada.").arg(folder.absolutePath()));
 
     const DataLink ownLink{DataLink::Provider::SQLite, QLatin1String(OwnDatabaseFile), {}, {}, {}};
-    const DataLink brandelLink{DataLink::Provider::SQLite, QLatin1String(BrandelDatabaseFile), {}, {}, {}};
+    const DataLink brandelLink{
+        DataLink::Provider::SQLite, QLatin1String(BrandelDatabaseFile), {}, {}, {}};
     QStringList created;
     try {
         {

@@ -25,8 +25,7 @@ QString hash(const QString& password)
     const QByteArray bytes = password.toUtf8();
     char out[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(out, bytes.constData(), static_cast<unsigned long long>(bytes.size()),
-                          OpsLimit, MemLimit)
-        != 0)
+                          OpsLimit, MemLimit) != 0)
         throw std::runtime_error("out of memory while hashing a password");
     return QString::fromLatin1(out);
 }
@@ -36,10 +35,9 @@ bool verify(const QString& storedHash, const QString& password)
     ensureSodium();
     const QByteArray stored = storedHash.toLatin1();
     const QByteArray bytes = password.toUtf8();
-    return !stored.isEmpty()
-           && crypto_pwhash_str_verify(stored.constData(), bytes.constData(),
-                                       static_cast<unsigned long long>(bytes.size()))
-                  == 0;
+    return !stored.isEmpty() &&
+           crypto_pwhash_str_verify(stored.constData(), bytes.constData(),
+                                    static_cast<unsigned long long>(bytes.size())) == 0;
 }
 
 bool needsRehash(const QString& storedHash)

@@ -11,11 +11,11 @@ namespace kelvora::ReferenceData {
 
 QStringList requiredTables()
 {
-    return {QStringLiteral("FaixaGordura"),    QStringLiteral("GorduraHomem"),
-            QStringLiteral("GorduraMulher"),   QStringLiteral("GorduraCrianca"),
-            QStringLiteral("TABELAFLEXAO"),    QStringLiteral("TABELAABDOMINAL"),
+    return {QStringLiteral("FaixaGordura"),        QStringLiteral("GorduraHomem"),
+            QStringLiteral("GorduraMulher"),       QStringLiteral("GorduraCrianca"),
+            QStringLiteral("TABELAFLEXAO"),        QStringLiteral("TABELAABDOMINAL"),
             QStringLiteral("TABELAFLEXIBILIDADE"), QStringLiteral("Vo2Homem"),
-            QStringLiteral("Vo2Mulher"),       QStringLiteral("Postural")};
+            QStringLiteral("Vo2Mulher"),           QStringLiteral("Postural")};
 }
 
 QStringList installationTables()
@@ -33,7 +33,8 @@ QVector<QStringList> parseCsv(const QString& text)
         for (int i = 0; i < line.size(); ++i) {
             const QChar c = line.at(i);
             if (quoted) {
-                if (c == QLatin1Char('"') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"'))
+                if (c == QLatin1Char('"') && i + 1 < line.size() &&
+                    line.at(i + 1) == QLatin1Char('"'))
                     field += line.at(++i);
                 else if (c == QLatin1Char('"'))
                     quoted = false;
@@ -62,7 +63,8 @@ QVector<QVariantList> rows(const QString& tableName)
         throw OpenFailed(table.name, QStringLiteral("dados de referência ausentes no programa"));
     QVector<QStringList> lines = parseCsv(QString::fromUtf8(file.readAll()));
     if (lines.isEmpty() || lines.takeFirst() != table.columnNames())
-        throw OpenFailed(table.name, QStringLiteral("cabeçalho dos dados de referência difere da tabela"));
+        throw OpenFailed(table.name,
+                         QStringLiteral("cabeçalho dos dados de referência difere da tabela"));
 
     QVector<QVariantList> result;
     for (const QStringList& fields : lines) {
@@ -72,7 +74,8 @@ QVector<QVariantList> rows(const QString& tableName)
             const ColumnType type = table.columns.at(i).type;
             const bool whole = type == ColumnType::Integer || type == ColumnType::SmallInt;
             if (field.isEmpty())
-                values << QVariant(whole ? QMetaType(QMetaType::Int) : QMetaType(QMetaType::QString));
+                values << QVariant(whole ? QMetaType(QMetaType::Int)
+                                         : QMetaType(QMetaType::QString));
             else
                 values << (whole ? QVariant(field.toInt()) : QVariant(field));
         }

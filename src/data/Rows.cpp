@@ -9,7 +9,10 @@ namespace kelvora::Rows {
 
 namespace {
 
-QString notFound() { return QStringLiteral("registro alterado ou excluído por outra estação"); }
+QString notFound()
+{
+    return QStringLiteral("registro alterado ou excluído por outra estação");
+}
 
 void addCondition(const Connection& connection, QStringList& conditions, QVariantList& params,
                   const QString& column, const QVariant& value)
@@ -53,13 +56,14 @@ void update(Connection& connection, const QString& table, const QStringList& key
         addCondition(connection, conditions, params, column, original.value(column));
     for (const auto& change : changes)
         if (!keyColumns.contains(change.first, Qt::CaseInsensitive))
-            addCondition(connection, conditions, params, change.first, original.value(change.first));
-    const int affected = connection.execute(
-        table,
-        QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-            .arg(Schema::identifier(table), assignments.join(QStringLiteral(", ")),
-                 conditions.join(QStringLiteral(" AND "))),
-        params);
+            addCondition(connection, conditions, params, change.first,
+                         original.value(change.first));
+    const int affected = connection.execute(table,
+                                            QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                                                .arg(Schema::identifier(table),
+                                                     assignments.join(QStringLiteral(", ")),
+                                                     conditions.join(QStringLiteral(" AND "))),
+                                            params);
     if (affected != 1)
         throw RowHeld(table, notFound());
 }

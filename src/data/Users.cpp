@@ -6,8 +6,9 @@ namespace kelvora::Users {
 
 std::optional<QSqlRecord> find(const Connection& connection, const QString& code)
 {
-    QSqlQuery query = connection.select(QStringLiteral("Usuarios"),
-                                        QStringLiteral("SELECT * FROM Usuarios WHERE CODIGO = ?"), {code});
+    QSqlQuery query =
+        connection.select(QStringLiteral("Usuarios"),
+                          QStringLiteral("SELECT * FROM Usuarios WHERE CODIGO = ?"), {code});
     if (!query.next())
         return std::nullopt;
     return query.record();

@@ -9,8 +9,8 @@ namespace kelvora::DateText {
 // differs between machines, so it is never used for text that is parsed back.
 inline constexpr const char* Pattern = "dd/MM/yyyy";
 
-QString format(const QDate& date);          // empty for an invalid date
-QDate parse(const QString& text);           // invalid unless the text is a real date
-QString formatTime(const QTime& time);      // "HH:mm:ss"
+QString format(const QDate& date);     // empty for an invalid date
+QDate parse(const QString& text);      // invalid unless the text is a real date
+QString formatTime(const QTime& time); // "HH:mm:ss"
 
 } // namespace kelvora::DateText

@@ -8,11 +8,14 @@
 namespace kelvora::Msg {
 
 inline const QString RegistroJaAlocado = QStringLiteral("Registro já alocado");
-inline const QString FecheJanelasSistema = QStringLiteral("Feche a(s) janelas abertas no SISTEMA !");
-inline const QString FormulariosFechados = QStringLiteral("Tem certeza que os formulários forão fechados ?");
+inline const QString FecheJanelasSistema =
+    QStringLiteral("Feche a(s) janelas abertas no SISTEMA !");
+inline const QString FormulariosFechados =
+    QStringLiteral("Tem certeza que os formulários forão fechados ?");
 inline const QString UsuarioSemAcesso = QStringLiteral("Usuário sem acesso !");
 inline const QString FavorAbrirCaixa = QStringLiteral("Favor abrir o CAIXA !");
-inline const QString AssistenciaTecnica = QStringLiteral("Entre em contato com Assistencia Técnica !\r");
+inline const QString AssistenciaTecnica =
+    QStringLiteral("Entre em contato com Assistencia Técnica !\r");
 inline const QString CodigoNaoCadastrado = QStringLiteral("Código não cadastrado !");
 inline const QString SenhaNaoConfere = QStringLiteral("Senha não confere !");
 inline const QString TabelaVazia = QStringLiteral("Tabela vazia !");
@@ -25,29 +28,39 @@ inline const QString MatriculaIncorreta = QStringLiteral("Matrícula INCORRETA !
 inline const QString NenhumResultado = QStringLiteral("Nenhum resultado encontrado !");
 inline const QString DadoNaoPodeSerAlterado = QStringLiteral("Dado não pode ser alterado !");
 inline const QString FimDeProcesso = QStringLiteral("Fim de Processo !");
-inline const QString FecheTodasJanelas = QStringLiteral("Feche todas as janelas abertas antes de usar esta opção !");
-inline const QString MesesReavaliacaoZero = QStringLiteral("Nºde meses Reavaliação não pode ser (0) zero !");
+inline const QString FecheTodasJanelas =
+    QStringLiteral("Feche todas as janelas abertas antes de usar esta opção !");
+inline const QString MesesReavaliacaoZero =
+    QStringLiteral("Nºde meses Reavaliação não pode ser (0) zero !");
 inline const QString ValorMaximo = QStringLiteral("Valor máximo ");
-inline const QString SemCicloErgometrico = QStringLiteral("Não há preenchimento do CICLO ERGOMETRICO ou valor igual a ZERO!");
+inline const QString SemCicloErgometrico =
+    QStringLiteral("Não há preenchimento do CICLO ERGOMETRICO ou valor igual a ZERO!");
 inline const QString SelecioneItem = QStringLiteral("Selecione um ítem!");
 inline const QString AtingiuLimite = QStringLiteral("Atingiu o limite Máximo");
 inline const QString DataJaCadastrada = QStringLiteral("Data já cadastrada!");
 inline const QString EscolhaAluno = QStringLiteral("Escolha um aluno!");
 inline const QString ContinuarExclusao = QStringLiteral("Deseja continuar processo de EXCLUSÃO?");
-inline const QString VisualizarOuImprimir = QStringLiteral("Deseja visualizar ou imprimir Avaliação?");
-inline const QString IdadeNaoConsiderada = QStringLiteral("Idade não considerada para este protocolo!");
+inline const QString VisualizarOuImprimir =
+    QStringLiteral("Deseja visualizar ou imprimir Avaliação?");
+inline const QString IdadeNaoConsiderada =
+    QStringLiteral("Idade não considerada para este protocolo!");
 inline const QString FaixaIdadeInvalida = QStringLiteral("Faixa de Idade Inválida!");
 inline const QString IdadeConsiderada = QStringLiteral("Idade Considerada!");
 inline const QString AlunoSobConsulta = QStringLiteral("Aluno SOB CONSULTA!");
 inline const QString NaoPodeSerTestado = QStringLiteral("Não pode ser testado!");
-inline const QString CliqueBotaoDireito = QStringLiteral("Clique com o botão direito do mouse sobre o Formulário");
+inline const QString CliqueBotaoDireito =
+    QStringLiteral("Clique com o botão direito do mouse sobre o Formulário");
 inline const QString AberturaDeTabela = QStringLiteral("Abertura de tabela !");
 inline const QString GravandoNaTabela = QStringLiteral("Gravando na tabela !");
-inline const QString BrandelInativo = QStringLiteral("Brandel não está Ativo ou \r(Problema na Rede ou não está Ativa) !\r");
-inline const QString CorvunInativo = QStringLiteral("Corvun não está Ativo ou \r(Problema na Rede ou não está Ativa) !\r");
+inline const QString BrandelInativo =
+    QStringLiteral("Brandel não está Ativo ou \r(Problema na Rede ou não está Ativa) !\r");
+inline const QString CorvunInativo =
+    QStringLiteral("Corvun não está Ativo ou \r(Problema na Rede ou não está Ativa) !\r");
 inline const QString EmailEnviado = QStringLiteral("E-mail enviado com sucesso !");
-inline const QString EmailProblemaConfiguracao = QStringLiteral("Problema ao enviar e-mail ! \r Verifique configuração do seu Provedor.");
-inline const QString EmailProblemaProvedor = QStringLiteral("Problema ao enviar e-mail ! \r Verifique seu Provedor.");
+inline const QString EmailProblemaConfiguracao =
+    QStringLiteral("Problema ao enviar e-mail ! \r Verifique configuração do seu Provedor.");
+inline const QString EmailProblemaProvedor =
+    QStringLiteral("Problema ao enviar e-mail ! \r Verifique seu Provedor.");
 inline const QString BackupRealizado = QStringLiteral("Backup realizado com sucesso !");
 inline const QString RestoreRealizado = QStringLiteral("Restore realizado com sucesso !");
 inline const QString ErroBackup = QStringLiteral("Erro ao fazer o Backup !");
@@ -57,7 +70,7 @@ inline const QString ProximoLimiteBanco = QStringLiteral("Próximo do Limite Ban
 inline const QString ExcedeuLimiteBanco = QStringLiteral("Excedeu do Limite Banco de Dados\r");
 
 // Detail of the database message shown when a connection cannot be opened or is lost.
-inline const QString ProblemaNoBanco =
-    QStringLiteral("Problema no Banco de Dados ou não está Ativo !\n\rProblema na Rede ou não está Ativa !");
+inline const QString ProblemaNoBanco = QStringLiteral(
+    "Problema no Banco de Dados ou não está Ativo !\n\rProblema na Rede ou não está Ativa !");
 
 } // namespace kelvora::Msg

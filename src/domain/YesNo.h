@@ -10,8 +10,17 @@ namespace kelvora {
 inline const QString Sim = QStringLiteral("Sim");
 inline const QString Nao = QStringLiteral("Não");
 
-inline bool isSim(const QVariant& value) { return !value.isNull() && value.toString() == Sim; }
-inline bool isNao(const QVariant& value) { return !value.isNull() && value.toString() == Nao; }
-inline QString yesNo(bool yes) { return yes ? Sim : Nao; }
+inline bool isSim(const QVariant& value)
+{
+    return !value.isNull() && value.toString() == Sim;
+}
+inline bool isNao(const QVariant& value)
+{
+    return !value.isNull() && value.toString() == Nao;
+}
+inline QString yesNo(bool yes)
+{
+    return yes ? Sim : Nao;
+}
 
 } // namespace kelvora

@@ -2,35 +2,43 @@
 
 namespace kelvora::report {
 
-TextElement& Band::addText(const QRectF& frame, const QString& text) {
+TextElement& Band::addText(const QRectF& frame, const QString& text)
+{
     return addText(frame, Source::fixed(text));
 }
 
-TextElement& Band::addText(const QRectF& frame, TextSource source) {
+TextElement& Band::addText(const QRectF& frame, TextSource source)
+{
     return add(std::make_unique<TextElement>(frame, std::move(source)));
 }
 
-TextElement& Band::addField(const QRectF& frame, const QString& column) {
+TextElement& Band::addField(const QRectF& frame, const QString& column)
+{
     return addText(frame, Source::column(column));
 }
 
-RichTextElement& Band::addRichText(const QRectF& frame, TextSource source) {
+RichTextElement& Band::addRichText(const QRectF& frame, TextSource source)
+{
     return add(std::make_unique<RichTextElement>(frame, std::move(source)));
 }
 
-ImageElement& Band::addImage(const QRectF& frame, BytesSource source) {
+ImageElement& Band::addImage(const QRectF& frame, BytesSource source)
+{
     return add(std::make_unique<ImageElement>(frame, std::move(source)));
 }
 
-ShapeElement& Band::addShape(const QRectF& frame, ShapeElement::Shape shape) {
+ShapeElement& Band::addShape(const QRectF& frame, ShapeElement::Shape shape)
+{
     return add(std::make_unique<ShapeElement>(frame, shape));
 }
 
-ChartElement& Band::addChart(const QRectF& frame, ChartElement::Kind kind) {
+ChartElement& Band::addChart(const QRectF& frame, ChartElement::Kind kind)
+{
     return add(std::make_unique<ChartElement>(frame, kind));
 }
 
-Band& Band::addChild(double height) {
+Band& Band::addChild(double height)
+{
     Band* last = this;
     while (last->m_child)
         last = last->m_child.get();
@@ -38,7 +46,8 @@ Band& Band::addChild(double height) {
     return *last->m_child;
 }
 
-Band::Measure Band::measure(const PrintContext& context) const {
+Band::Measure Band::measure(const PrintContext& context) const
+{
     Measure result{m_height, {}};
     result.elementHeights.reserve(int(m_elements.size()));
     for (const auto& element : m_elements) {

@@ -19,7 +19,9 @@ namespace kelvora::report {
 class Band {
 public:
     explicit Band(double height = 0)
-        : m_height(height) {}
+        : m_height(height)
+    {
+    }
     Band(const Band&) = delete;
     Band& operator=(const Band&) = delete;
 
@@ -37,7 +39,8 @@ public:
     ShapeElement& addShape(const QRectF& frame, ShapeElement::Shape shape);
     ChartElement& addChart(const QRectF& frame, ChartElement::Kind kind);
 
-    template <typename T> T& add(std::unique_ptr<T> element) {
+    template <typename T> T& add(std::unique_ptr<T> element)
+    {
         T& added = *element;
         m_elements.push_back(std::move(element));
         return added;

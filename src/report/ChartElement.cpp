@@ -16,13 +16,15 @@ namespace {
 const QColor GridColor(200, 200, 200);
 
 // 1, 2 or 5 times a power of ten: the step of a scale that people read at a glance.
-double roundStep(double raw) {
+double roundStep(double raw)
+{
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     const double normal = raw / magnitude;
     return (normal <= 1 ? 1 : normal <= 2 ? 2 : normal <= 5 ? 5 : 10) * magnitude;
 }
 
-QString scaleText(double value, double step) {
+QString scaleText(double value, double step)
+{
     const int decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
     return QLocale(QLocale::Portuguese, QLocale::Brazil).toString(value, 'f', decimals);
 }
@@ -32,51 +34,62 @@ QString scaleText(double value, double step) {
 ChartElement::ChartElement(const QRectF& frame, Kind kind)
     : Element(frame)
     , m_kind(kind)
-    , m_font(defaultFont(7)) {}
+    , m_font(defaultFont(7))
+{
+}
 
-ChartElement& ChartElement::setTitle(const QString& title) {
+ChartElement& ChartElement::setTitle(const QString& title)
+{
     m_title = title;
     return *this;
 }
 
-ChartElement& ChartElement::setCategories(const QStringList& categories) {
+ChartElement& ChartElement::setCategories(const QStringList& categories)
+{
     m_categories = categories;
     return *this;
 }
 
-ChartElement& ChartElement::addSeries(const ChartSeries& series) {
+ChartElement& ChartElement::addSeries(const ChartSeries& series)
+{
     m_series.append(series);
     return *this;
 }
 
-ChartElement& ChartElement::setAxisTitles(const QString& categoryAxis, const QString& valueAxis) {
+ChartElement& ChartElement::setAxisTitles(const QString& categoryAxis, const QString& valueAxis)
+{
     m_categoryAxisTitle = categoryAxis;
     m_valueAxisTitle = valueAxis;
     return *this;
 }
 
-ChartElement& ChartElement::setLegendVisible(bool visible) {
+ChartElement& ChartElement::setLegendVisible(bool visible)
+{
     m_legendVisible = visible;
     return *this;
 }
 
-ChartElement& ChartElement::setValueLabels(bool visible) {
+ChartElement& ChartElement::setValueLabels(bool visible)
+{
     m_valueLabels = visible;
     return *this;
 }
 
-ChartElement& ChartElement::setValueRange(double low, double high) {
+ChartElement& ChartElement::setValueRange(double low, double high)
+{
     m_low = low;
     m_high = high;
     return *this;
 }
 
-ChartElement& ChartElement::setPointSize(double points) {
+ChartElement& ChartElement::setPointSize(double points)
+{
     m_font.setPointSizeF(points);
     return *this;
 }
 
-ChartElement::Scale ChartElement::scale() const {
+ChartElement::Scale ChartElement::scale() const
+{
     if (m_high > m_low)
         return {m_low, m_high, roundStep((m_high - m_low) / 5)};
     double lowest = 0;
@@ -94,7 +107,8 @@ ChartElement::Scale ChartElement::scale() const {
     return {std::floor(lowest / step) * step, (std::floor(highest / step) + 1) * step, step};
 }
 
-void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const {
+void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const
+{
     painter.save();
     const QFont font = paintedFont(m_font);
     const QFontMetricsF metrics(font);
@@ -182,7 +196,8 @@ void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintConte
     painter.restore();
 }
 
-void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale& range) const {
+void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale& range) const
+{
     const int count = std::max(1, int(m_categories.size()));
     const double slot = plot.width() / count;
     const double barWidth = slot * 0.7 / std::max(1, int(m_series.size()));
@@ -210,7 +225,8 @@ void ChartElement::paintBars(QPainter& painter, const QRectF& plot, const Scale&
     painter.setBrush(Qt::NoBrush);
 }
 
-void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale& range) const {
+void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale& range) const
+{
     const int count = std::max(1, int(m_categories.size()));
     const double slot = plot.width() / count;
     const double marker = dots(0.8);
@@ -250,7 +266,8 @@ void ChartElement::paintLines(QPainter& painter, const QRectF& plot, const Scale
     painter.setBrush(Qt::NoBrush);
 }
 
-void ChartElement::paintValueLabel(QPainter& painter, const QPointF& top, double value) const {
+void ChartElement::paintValueLabel(QPainter& painter, const QPointF& top, double value) const
+{
     const QFontMetricsF metrics(painter.font());
     painter.setPen(Qt::black);
     painter.drawText(
@@ -258,7 +275,8 @@ void ChartElement::paintValueLabel(QPainter& painter, const QPointF& top, double
         Qt::AlignHCenter | Qt::AlignBottom, printedText(value));
 }
 
-double ChartElement::legendHeight(QPainter& painter, double width) const {
+double ChartElement::legendHeight(QPainter& painter, double width) const
+{
     const QFontMetricsF metrics(painter.font());
     const double box = metrics.height() * 0.7;
     const double spacing = metrics.height();
@@ -275,7 +293,8 @@ double ChartElement::legendHeight(QPainter& painter, double width) const {
     return rows * metrics.height();
 }
 
-void ChartElement::paintLegend(QPainter& painter, const QRectF& area) const {
+void ChartElement::paintLegend(QPainter& painter, const QRectF& area) const
+{
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
     const double box = line * 0.7;

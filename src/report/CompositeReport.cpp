@@ -2,7 +2,8 @@
 
 namespace kelvora::report {
 
-Pages CompositeReport::paginate(const QDateTime& printedAt) const {
+Pages CompositeReport::paginate(const QDateTime& printedAt) const
+{
     Pages pages(m_title);
     for (const std::shared_ptr<const Printable>& member : m_members()) {
         pages.append(member->paginate(printedAt));

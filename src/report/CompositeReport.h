@@ -17,7 +17,9 @@ public:
 
     CompositeReport(QString title, std::function<Members()> members)
         : m_title(std::move(title))
-        , m_members(std::move(members)) {}
+        , m_members(std::move(members))
+    {
+    }
 
     QString title() const override { return m_title; }
     Pages paginate(const QDateTime& printedAt) const override;

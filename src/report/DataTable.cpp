@@ -9,9 +9,12 @@
 namespace kelvora::report {
 
 DataTable::DataTable(QStringList columns)
-    : m_columns(std::move(columns)) {}
+    : m_columns(std::move(columns))
+{
+}
 
-DataTable DataTable::fromQuery(QSqlQuery& query) {
+DataTable DataTable::fromQuery(QSqlQuery& query)
+{
     const QSqlRecord record = query.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -26,11 +29,13 @@ DataTable DataTable::fromQuery(QSqlQuery& query) {
     return table;
 }
 
-void DataTable::addRow(QVariantList values) {
+void DataTable::addRow(QVariantList values)
+{
     m_rows.append(std::move(values));
 }
 
-QVariant DataTable::value(int row, const QString& column) const {
+QVariant DataTable::value(int row, const QString& column) const
+{
     if (row < 0 || row >= m_rows.size())
         return {};
     for (int i = 0; i < m_columns.size(); ++i)
@@ -39,11 +44,13 @@ QVariant DataTable::value(int row, const QString& column) const {
     return {};
 }
 
-QVariant PrintContext::value(const QString& column) const {
+QVariant PrintContext::value(const QString& column) const
+{
     return table ? table->value(row, column) : QVariant();
 }
 
-QString printedText(const QVariant& value) {
+QString printedText(const QVariant& value)
+{
     if (value.isNull())
         return {};
     switch (value.typeId()) {

@@ -13,7 +13,9 @@ namespace kelvora::report {
 class Element {
 public:
     explicit Element(const QRectF& frame)
-        : m_frame(frame) {}
+        : m_frame(frame)
+    {
+    }
     virtual ~Element() = default;
     Element(const Element&) = delete;
     Element& operator=(const Element&) = delete;

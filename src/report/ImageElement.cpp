@@ -8,17 +8,22 @@ namespace kelvora::report {
 
 ImageElement::ImageElement(const QRectF& frame, BytesSource source)
     : Element(frame)
-    , m_source(std::move(source)) {}
+    , m_source(std::move(source))
+{
+}
 
-BytesSource ImageElement::fixed(const QByteArray& jpeg) {
+BytesSource ImageElement::fixed(const QByteArray& jpeg)
+{
     return [jpeg](const PrintContext&) { return jpeg; };
 }
 
-BytesSource ImageElement::column(const QString& name) {
+BytesSource ImageElement::column(const QString& name)
+{
     return [name](const PrintContext& context) { return context.value(name).toByteArray(); };
 }
 
-ImageElement& ImageElement::setFit(Fit fit) {
+ImageElement& ImageElement::setFit(Fit fit)
+{
     m_fit = fit;
     return *this;
 }
@@ -31,7 +36,8 @@ ImageElement& ImageElement::setFit(Fit fit) {
 // pixels up to what its frame shows at PrintDpi and is reduced beyond that: the
 // same 1440x954 photo in a 40x30 mm frame then adds 31 kB, and one taken by a
 // camera with many more pixels costs no more than that.
-QImage ImageElement::printedImage(const PrintContext& context) const {
+QImage ImageElement::printedImage(const PrintContext& context) const
+{
     const QByteArray bytes = m_source(context);
     if (bytes.isEmpty())
         return {};
@@ -53,7 +59,8 @@ QImage ImageElement::printedImage(const PrintContext& context) const {
     return image;
 }
 
-void ImageElement::paint(QPainter& painter, const QRectF& area, const PrintContext& context) const {
+void ImageElement::paint(QPainter& painter, const QRectF& area, const PrintContext& context) const
+{
     const QImage image = printedImage(context);
     if (image.isNull())
         return;

@@ -13,7 +13,8 @@ namespace {
 
 // Paints the pages `first` to `last` on a paged device with `dpi` pixels per inch,
 // each page on a sheet of its own orientation.
-bool paintAll(const Pages& pages, QPagedPaintDevice& device, double dpi, int first, int last) {
+bool paintAll(const Pages& pages, QPagedPaintDevice& device, double dpi, int first, int last)
+{
     if (first > last || first < 0 || last >= pages.count())
         return false;
     device.setPageLayout(pages.at(first).layout());
@@ -36,7 +37,8 @@ bool paintAll(const Pages& pages, QPagedPaintDevice& device, double dpi, int fir
 
 } // namespace
 
-void paintPage(QPainter& painter, const Page& page) {
+void paintPage(QPainter& painter, const Page& page)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PlacedBand& placed : page.bands) {
@@ -55,7 +57,8 @@ void paintPage(QPainter& painter, const Page& page) {
     }
 }
 
-QImage pageImage(const Page& page, int width) {
+QImage pageImage(const Page& page, int width)
+{
     const QSizeF paper = page.paperSize();
     const double scale = width / dots(paper.width());
     QImage image(width, int(dots(paper.height()) * scale + 0.5), QImage::Format_RGB32);
@@ -66,7 +69,8 @@ QImage pageImage(const Page& page, int width) {
     return image;
 }
 
-QString writePdf(const Pages& pages, const QString& fileName) {
+QString writePdf(const Pages& pages, const QString& fileName)
+{
     if (pages.count() == 0)
         return QStringLiteral("o relatório não tem páginas");
     QSaveFile file(fileName);
@@ -77,7 +81,8 @@ QString writePdf(const Pages& pages, const QString& fileName) {
     return {};
 }
 
-bool writePdf(const Pages& pages, QIODevice& device) {
+bool writePdf(const Pages& pages, QIODevice& device)
+{
     QPdfWriter writer(&device);
     writer.setTitle(pages.title());
     writer.setCreator(QStringLiteral("Kelvora"));
@@ -85,7 +90,8 @@ bool writePdf(const Pages& pages, QIODevice& device) {
     return paintAll(pages, writer, DotsPerInch, 0, pages.count() - 1);
 }
 
-bool print(const Pages& pages, QPrinter& printer) {
+bool print(const Pages& pages, QPrinter& printer)
+{
     printer.setDocName(pages.title());
     printer.setFullPage(true);
     // A range chosen in the print dialog counts pages from 1; none means all.

@@ -34,7 +34,9 @@ struct Page {
 class Pages {
 public:
     explicit Pages(QString title = {})
-        : m_title(std::move(title)) {}
+        : m_title(std::move(title))
+    {
+    }
 
     QString title() const { return m_title; }
     int count() const { return int(m_pages.size()); }

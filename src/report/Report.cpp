@@ -9,9 +9,12 @@ class Paginator {
 public:
     Paginator(const Report& report, const QDateTime& printedAt)
         : m_report(report)
-        , m_printedAt(printedAt) {}
+        , m_printedAt(printedAt)
+    {
+    }
 
-    QVector<Page> run() {
+    QVector<Page> run()
+    {
         startPage();
         place(m_report.titleBand(), context());
         place(m_report.columnHeader(), context());
@@ -27,11 +30,13 @@ public:
     }
 
 private:
-    PrintContext context(const DataTable* table = nullptr, int row = -1) const {
+    PrintContext context(const DataTable* table = nullptr, int row = -1) const
+    {
         return {table, row, m_pageNumber, m_printedAt};
     }
 
-    void startPage() {
+    void startPage()
+    {
         ++m_pageNumber;
         Page page;
         page.orientation = m_report.orientation();
@@ -47,14 +52,16 @@ private:
         m_bodyEmpty = true;
     }
 
-    void finishPage(bool last) {
+    void finishPage(bool last)
+    {
         if (last && !m_report.footerOnLastPage())
             return;
         m_y = m_bottom;
         placeOnThisPage(m_report.pageFooter());
     }
 
-    double chainHeight(const Band& first) const {
+    double chainHeight(const Band& first) const
+    {
         double height = 0;
         for (const Band* band = &first; band; band = band->child())
             if (band->isEnabled())
@@ -63,7 +70,8 @@ private:
     }
 
     // Bands of the page's frame: always on this page.
-    void placeOnThisPage(const Band& first) {
+    void placeOnThisPage(const Band& first)
+    {
         for (const Band* band = &first; band; band = band->child())
             if (band->isEnabled())
                 put(*band, band->measure(context()), context());
@@ -71,7 +79,8 @@ private:
 
     // Bands of the body: on a new page when they do not fit above the footer. One
     // too tall for any page is cut off at the page's bottom edge.
-    void place(const Band& first, const PrintContext& bandContext) {
+    void place(const Band& first, const PrintContext& bandContext)
+    {
         for (const Band* band = &first; band; band = band->child()) {
             if (!band->isEnabled())
                 continue;
@@ -88,7 +97,8 @@ private:
         }
     }
 
-    void put(const Band& band, Band::Measure measure, const PrintContext& printed) {
+    void put(const Band& band, Band::Measure measure, const PrintContext& printed)
+    {
         if (measure.height <= 0 && band.elements().empty())
             return;
         m_sheets.last().bands.append({&band, m_y, std::move(measure), printed});
@@ -106,11 +116,13 @@ private:
 
 } // namespace
 
-double Report::bandWidth() const {
+double Report::bandWidth() const
+{
     return Page{m_orientation, 0, {}}.paperSize().width() - m_margins.left() - m_margins.right();
 }
 
-Pages Report::paginate(const QDateTime& printedAt) const {
+Pages Report::paginate(const QDateTime& printedAt) const
+{
     Pages pages(m_title);
     for (Page& page : Paginator(*this, printedAt).run())
         pages.add(std::move(page));

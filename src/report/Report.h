@@ -22,7 +22,9 @@ namespace kelvora::report {
 class Report : public Printable {
 public:
     explicit Report(QString title = {})
-        : m_title(std::move(title)) {}
+        : m_title(std::move(title))
+    {
+    }
 
     QString title() const override { return m_title; }
     void setTitle(const QString& title) { m_title = title; }

@@ -13,7 +13,8 @@ namespace {
 
 // QTextDocument turns the point sizes of the markup into pixels of its paint device;
 // this one has the dots' resolution, so the laid-out text is already in dots.
-QPaintDevice* dotDevice() {
+QPaintDevice* dotDevice()
+{
     static QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
         const int dotsPerMetre = int(DotsPerInch / 0.0254 + 0.5);
@@ -29,19 +30,24 @@ QPaintDevice* dotDevice() {
 RichTextElement::RichTextElement(const QRectF& frame, TextSource source)
     : Element(frame)
     , m_source(std::move(source))
-    , m_font(defaultFont()) {}
+    , m_font(defaultFont())
+{
+}
 
-RichTextElement& RichTextElement::setFont(const QFont& font) {
+RichTextElement& RichTextElement::setFont(const QFont& font)
+{
     m_font = font;
     return *this;
 }
 
-RichTextElement& RichTextElement::setGrowsDown(bool grows) {
+RichTextElement& RichTextElement::setGrowsDown(bool grows)
+{
     m_growsDown = grows;
     return *this;
 }
 
-std::unique_ptr<QTextDocument> RichTextElement::document(const PrintContext& context) const {
+std::unique_ptr<QTextDocument> RichTextElement::document(const PrintContext& context) const
+{
     auto document = std::make_unique<QTextDocument>();
     document->documentLayout()->setPaintDevice(dotDevice());
     document->setDocumentMargin(0);
@@ -55,14 +61,16 @@ std::unique_ptr<QTextDocument> RichTextElement::document(const PrintContext& con
     return document;
 }
 
-double RichTextElement::height(const PrintContext& context) const {
+double RichTextElement::height(const PrintContext& context) const
+{
     if (!m_growsDown)
         return frame().height();
     return std::max(frame().height(), millimetres(document(context)->size().height()));
 }
 
 void RichTextElement::paint(QPainter& painter, const QRectF& area,
-                            const PrintContext& context) const {
+                            const PrintContext& context) const
+{
     const std::unique_ptr<QTextDocument> laidOut = document(context);
     painter.save();
     painter.translate(area.topLeft());

@@ -8,24 +8,30 @@ namespace kelvora::report {
 
 ShapeElement::ShapeElement(const QRectF& frame, Shape shape)
     : Element(frame)
-    , m_shape(shape) {}
+    , m_shape(shape)
+{
+}
 
-ShapeElement& ShapeElement::setLineWidth(double millimetres) {
+ShapeElement& ShapeElement::setLineWidth(double millimetres)
+{
     m_lineWidth = millimetres;
     return *this;
 }
 
-ShapeElement& ShapeElement::setColor(const QColor& color) {
+ShapeElement& ShapeElement::setColor(const QColor& color)
+{
     m_color = color;
     return *this;
 }
 
-ShapeElement& ShapeElement::setFill(const QColor& color) {
+ShapeElement& ShapeElement::setFill(const QColor& color)
+{
     m_fill = color;
     return *this;
 }
 
-void ShapeElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const {
+void ShapeElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const
+{
     QPen pen(m_color, dots(m_lineWidth));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);

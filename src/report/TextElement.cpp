@@ -10,24 +10,29 @@ namespace kelvora::report {
 
 namespace Source {
 
-TextSource fixed(const QString& text) {
+TextSource fixed(const QString& text)
+{
     return [text](const PrintContext&) { return text; };
 }
 
-TextSource column(const QString& name) {
+TextSource column(const QString& name)
+{
     return [name](const PrintContext& context) { return printedText(context.value(name)); };
 }
 
-TextSource printDate() {
+TextSource printDate()
+{
     return [](const PrintContext& context) { return DateText::format(context.printedAt.date()); };
 }
 
-TextSource printTime() {
+TextSource printTime()
+{
     return
         [](const PrintContext& context) { return DateText::formatTime(context.printedAt.time()); };
 }
 
-TextSource pageNumber() {
+TextSource pageNumber()
+{
     return [](const PrintContext& context) { return QString::number(context.page); };
 }
 
@@ -36,49 +41,60 @@ TextSource pageNumber() {
 TextElement::TextElement(const QRectF& frame, TextSource source)
     : Element(frame)
     , m_source(std::move(source))
-    , m_font(defaultFont()) {}
+    , m_font(defaultFont())
+{
+}
 
-TextElement& TextElement::setFont(const QFont& font) {
+TextElement& TextElement::setFont(const QFont& font)
+{
     m_font = font;
     return *this;
 }
 
-TextElement& TextElement::setPointSize(double points) {
+TextElement& TextElement::setPointSize(double points)
+{
     m_font.setPointSizeF(points);
     return *this;
 }
 
-TextElement& TextElement::setBold(bool bold) {
+TextElement& TextElement::setBold(bool bold)
+{
     m_font.setBold(bold);
     return *this;
 }
 
-TextElement& TextElement::setColor(const QColor& color) {
+TextElement& TextElement::setColor(const QColor& color)
+{
     m_color = color;
     return *this;
 }
 
-TextElement& TextElement::setAlignment(Qt::Alignment alignment) {
+TextElement& TextElement::setAlignment(Qt::Alignment alignment)
+{
     m_alignment = alignment;
     return *this;
 }
 
-TextElement& TextElement::setWordWrap(bool wrap) {
+TextElement& TextElement::setWordWrap(bool wrap)
+{
     m_wordWrap = wrap;
     return *this;
 }
 
-TextElement& TextElement::setGrowsDown(bool grows) {
+TextElement& TextElement::setGrowsDown(bool grows)
+{
     m_growsDown = grows;
     m_wordWrap = m_wordWrap || grows;
     return *this;
 }
 
-int TextElement::flags() const {
+int TextElement::flags() const
+{
     return int(m_alignment) | (m_wordWrap ? Qt::TextWordWrap : 0);
 }
 
-double TextElement::height(const PrintContext& context) const {
+double TextElement::height(const PrintContext& context) const
+{
     if (!m_growsDown)
         return frame().height();
     const QString content = text(context);
@@ -90,7 +106,8 @@ double TextElement::height(const PrintContext& context) const {
     return std::max(frame().height(), millimetres(needed.height()));
 }
 
-void TextElement::paint(QPainter& painter, const QRectF& area, const PrintContext& context) const {
+void TextElement::paint(QPainter& painter, const QRectF& area, const PrintContext& context) const
+{
     const QString content = text(context);
     if (content.isEmpty())
         return;

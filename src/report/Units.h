@@ -12,14 +12,17 @@ namespace kelvora::report {
 inline constexpr double DotsPerInch = 1200.0;
 inline constexpr double DotsPerMm = DotsPerInch / 25.4;
 
-inline double dots(double millimetres) {
+inline double dots(double millimetres)
+{
     return millimetres * DotsPerMm;
 }
-inline QRectF dots(const QRectF& millimetres) {
+inline QRectF dots(const QRectF& millimetres)
+{
     return {dots(millimetres.x()), dots(millimetres.y()), dots(millimetres.width()),
             dots(millimetres.height())};
 }
-inline double millimetres(double dots) {
+inline double millimetres(double dots)
+{
     return dots / DotsPerMm;
 }
 

@@ -77,13 +77,15 @@ AboutDialog::AboutDialog(const Connection& own, QWidget* parent)
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched->objectName() == QLatin1String("IMGLOGO") && event->type() == QEvent::MouseButtonRelease) {
+    if (watched->objectName() == QLatin1String("IMGLOGO") &&
+        event->type() == QEvent::MouseButtonRelease) {
         accept();
         return true;
     }
-    if (watched->objectName() == QLatin1String("LBLEMAIL")
-        && event->type() == QEvent::MouseButtonDblClick) {
-        if (Messages::ask(QStringLiteral("Solicitação de Suporte"), Msg::ConfirmaEnvioEmail) && supportMail())
+    if (watched->objectName() == QLatin1String("LBLEMAIL") &&
+        event->type() == QEvent::MouseButtonDblClick) {
+        if (Messages::ask(QStringLiteral("Solicitação de Suporte"), Msg::ConfirmaEnvioEmail) &&
+            supportMail())
             supportMail()(m_identification);
         return true;
     }

@@ -33,7 +33,8 @@ QPixmap splash(const QSize& size)
     pulse.lineTo(w * 0.46, h * 0.70);
     pulse.lineTo(w * 0.49, h * 0.62);
     pulse.lineTo(w, h * 0.62);
-    painter.setPen(QPen(QColor(0x7f, 0xd3, 0x8b), h * 0.018, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor(0x7f, 0xd3, 0x8b), h * 0.018, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(pulse);
 
     QFont title(QStringLiteral("DejaVu Sans"));

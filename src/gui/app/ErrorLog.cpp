@@ -13,7 +13,8 @@ namespace kelvora::ErrorLog {
 QString path(const QString& dataFolder)
 {
     const QFileInfo executable(QCoreApplication::applicationFilePath());
-    const QString beside = executable.dir().filePath(executable.completeBaseName() + QStringLiteral(".log"));
+    const QString beside =
+        executable.dir().filePath(executable.completeBaseName() + QStringLiteral(".log"));
     const QFileInfo log(beside);
     if (log.exists() ? log.isWritable() : QFileInfo(executable.absolutePath()).isWritable())
         return beside;
@@ -26,8 +27,8 @@ void append(const QString& dataFolder, const QString& message)
     if (!file.open(QIODevice::Append | QIODevice::Text))
         return; // nowhere to write: the program goes on regardless
     const QDateTime now = Clock::now();
-    QString line = DateText::format(now.date()) + QLatin1Char(' ') + DateText::formatTime(now.time())
-                   + QLatin1Char(':') + message;
+    QString line = DateText::format(now.date()) + QLatin1Char(' ') +
+                   DateText::formatTime(now.time()) + QLatin1Char(':') + message;
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     file.write(line.toUtf8() + '\n');
 }

@@ -54,8 +54,10 @@ FirstRunDialog::FirstRunDialog(QString folder, QWidget* parent)
     form->addRow(QStringLiteral("Confirme a senha"), m_confirmation);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Confirma"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("BBNCONFIRMA"));
-    buttons->addButton(QStringLiteral("Cancela"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("BBNCANCELA"));
+    buttons->addButton(QStringLiteral("Confirma"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("BBNCONFIRMA"));
+    buttons->addButton(QStringLiteral("Cancela"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("BBNCANCELA"));
     connect(buttons, &QDialogButtonBox::accepted, this, &FirstRunDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &FirstRunDialog::reject);
 

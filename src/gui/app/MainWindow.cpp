@@ -37,7 +37,8 @@ const QString Banner = QStringLiteral(
 // Restores the cursor however the access check ends.
 class WaitCursor {
 public:
-    explicit WaitCursor(bool on) : m_on(on)
+    explicit WaitCursor(bool on)
+        : m_on(on)
     {
         if (m_on)
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -109,8 +110,8 @@ void MainWindow::readSettings()
 {
     // A settings row that cannot be read leaves the defaults: the own register.
     try {
-        QSqlQuery query = m_own->select(QStringLiteral("Moxcvar"),
-                                        QStringLiteral("SELECT PATH_AVALIA, ACADEMIA FROM Moxcvar"));
+        QSqlQuery query = m_own->select(
+            QStringLiteral("Moxcvar"), QStringLiteral("SELECT PATH_AVALIA, ACADEMIA FROM Moxcvar"));
         if (query.next()) {
             m_ownStudentRegister = !isNao(query.value(0));
             m_gymName = query.value(1).toString();
@@ -176,15 +177,21 @@ const QVector<MainWindow::MenuItem>& MainWindow::menuTable()
     static const QVector<MenuItem> items{
         {0, "&Alunos", "MNALUNOS", "C_ALUNOS", "CADASTRO DE ALUNOS", false},
         {0, "A&tividades", "MNATIVIDADES", "C_ATIVIDADE", "ATIVIDADES", true},
-        {0, "&Usuários", "MNCADASTRODEUSUARIOS", "U_RECADASTRODEUSUARIOS", "CADASTRO DE USUÁRIOS", true},
+        {0, "&Usuários", "MNCADASTRODEUSUARIOS", "U_RECADASTRODEUSUARIOS", "CADASTRO DE USUÁRIOS",
+         true},
         {1, "Dados Clínicos", "MNCLINICO", "A_DADOS", "DADOS CLINICOS", false},
-        {2, "Avaliação Vencida", "MNREAVALIACAOVENCIDA", "R_AVALIACAO_VENCIDA", "AVALIAÇÃO VENCIDA", false},
+        {2, "Avaliação Vencida", "MNREAVALIACAOVENCIDA", "R_AVALIACAO_VENCIDA", "AVALIAÇÃO VENCIDA",
+         false},
         {2, "Avaliações Feitas", "MnAvaliacaoFeita", "R_AVALIACAO_FEITA", "AVALIAÇÃO FEITA", true},
         {3, "&Backup", "MNBACKUP", "U_BACKUP", "BACKUP", false},
-        {3, "&Restauração de Backup", "MNRESTAURACAODOBACKUP", "U_RESTAURACAODOBACKUP", "RESTAURAÇÃO DE BACKUP", true},
-        {3, "Nível de Acesso do &Usuário", "MNPARAMETRIZACAODOUSUARIO", "U_REPARAMETRIZACAOUSUARIO", "CONFIGURAÇÃO DO USUARIO", true},
-        {3, "Esvaziar Arquivos de Avaliações", "MNESVAZIARARQUIVOS", "U_REESVAZIARMOVIMENTACAO", "ESVAZIAR ARQUIVOS DE AVALIAÇÕES", true},
-        {3, "Configuração do &Sistema", "MNPARAMETRIZACAODOSISTEMA", "U_REPARAMETRIZACAOSISTEMA", "CONFIGURAÇÃO DO SISTEMA", true},
+        {3, "&Restauração de Backup", "MNRESTAURACAODOBACKUP", "U_RESTAURACAODOBACKUP",
+         "RESTAURAÇÃO DE BACKUP", true},
+        {3, "Nível de Acesso do &Usuário", "MNPARAMETRIZACAODOUSUARIO", "U_REPARAMETRIZACAOUSUARIO",
+         "CONFIGURAÇÃO DO USUARIO", true},
+        {3, "Esvaziar Arquivos de Avaliações", "MNESVAZIARARQUIVOS", "U_REESVAZIARMOVIMENTACAO",
+         "ESVAZIAR ARQUIVOS DE AVALIAÇÕES", true},
+        {3, "Configuração do &Sistema", "MNPARAMETRIZACAODOSISTEMA", "U_REPARAMETRIZACAOSISTEMA",
+         "CONFIGURAÇÃO DO SISTEMA", true},
     };
     return items;
 }
@@ -224,7 +231,8 @@ void MainWindow::buildShortcuts()
             m_loginDialog(*this);
     });
     auto* news = panel->findChild<QToolButton*>(QStringLiteral("SBNOVIDADES"));
-    registerScreen(news->objectName(), [](MainWindow& window) { return new WhatsNewDialog(&window); });
+    registerScreen(news->objectName(),
+                   [](MainWindow& window) { return new WhatsNewDialog(&window); });
     for (QToolButton* button : {news, panel->findChild<QToolButton*>(QStringLiteral("SBEMAIL"))})
         connect(button, &QToolButton::clicked, this,
                 [this, button] { openScreen(button->objectName(), nullptr, button); });
@@ -271,7 +279,8 @@ void MainWindow::logIn(const QString& userCode)
 void MainWindow::showUserName()
 {
     if (const auto user = Users::find(*m_own, m_userCode))
-        m_panels.at(UserPanel)->setText(QStringLiteral("Usuário: ") + user->value(QStringLiteral("NOME")).toString());
+        m_panels.at(UserPanel)->setText(QStringLiteral("Usuário: ") +
+                                        user->value(QStringLiteral("NOME")).toString());
 }
 
 bool MainWindow::checkAccess(const QString& rightColumn, const QString& refusedDetail)
@@ -315,7 +324,8 @@ void MainWindow::openFromMenu(const MenuItem& item)
         return;
     if (name == QLatin1String("MNALUNOS")) {
         try {
-            m_own->select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT CODIGOSEQ FROM Moxcvar"));
+            m_own->select(QStringLiteral("Moxcvar"),
+                          QStringLiteral("SELECT CODIGOSEQ FROM Moxcvar"));
         } catch (const DataError&) {
             Messages::inform(Msg::AberturaDeTabela, QStringLiteral("Controle"));
             return;

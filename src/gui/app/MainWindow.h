@@ -83,7 +83,7 @@ protected:
 
 private:
     struct MenuItem {
-        int menu;            // index in the menu bar
+        int menu; // index in the menu bar
         const char* caption;
         const char* name;    // objectName of the action
         const char* right;   // right column in Usuarios

@@ -38,7 +38,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const report::Printable> document, 
     : QDialog(parent)
     , m_document(std::move(document))
     , m_pages(m_document->paginate(Clock::now()))
-    , m_exportFolder(DataFolder::resolve()) {
+    , m_exportFolder(DataFolder::resolve())
+{
     setObjectName(QStringLiteral("TFRMVISUALIZACAO"));
     setWindowTitle(PreviewCaption + QStringLiteral(" - ") + m_document->title());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -106,7 +107,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const report::Printable> document, 
 
 ReportPreview::~ReportPreview() = default;
 
-QToolButton* ReportPreview::addButton(const char* name, const QString& text, const QString& tip) {
+QToolButton* ReportPreview::addButton(const char* name, const QString& text, const QString& tip)
+{
     auto* button = new QToolButton(m_toolBar);
     button->setObjectName(QLatin1String(name));
     button->setText(text);
@@ -116,7 +118,8 @@ QToolButton* ReportPreview::addButton(const char* name, const QString& text, con
     return button;
 }
 
-QString ReportPreview::proposedFileName(const QString& title) {
+QString ReportPreview::proposedFileName(const QString& title)
+{
     QString name = title.trimmed();
     for (QChar& c : name)
         if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 32)
@@ -124,22 +127,26 @@ QString ReportPreview::proposedFileName(const QString& title) {
     return (name.isEmpty() ? QStringLiteral("Relatorio") : name) + QStringLiteral(".pdf");
 }
 
-void ReportPreview::showPage(int index) {
+void ReportPreview::showPage(int index)
+{
     if (index < 0 || index >= pageCount())
         return;
     m_current = index;
     render();
 }
 
-void ReportPreview::showPageWidth() {
+void ReportPreview::showPageWidth()
+{
     setZoom(Zoom::PageWidth, m_factor);
 }
 
-void ReportPreview::showWholePage() {
+void ReportPreview::showWholePage()
+{
     setZoom(Zoom::WholePage, m_factor);
 }
 
-void ReportPreview::zoomIn() {
+void ReportPreview::zoomIn()
+{
     for (const double step : Steps)
         if (step > m_scale + 1e-3) {
             setZoom(Zoom::Factor, step);
@@ -147,7 +154,8 @@ void ReportPreview::zoomIn() {
         }
 }
 
-void ReportPreview::zoomOut() {
+void ReportPreview::zoomOut()
+{
     for (auto step = std::rbegin(Steps); step != std::rend(Steps); ++step)
         if (*step < m_scale - 1e-3) {
             setZoom(Zoom::Factor, *step);
@@ -155,19 +163,22 @@ void ReportPreview::zoomOut() {
         }
 }
 
-void ReportPreview::setZoom(Zoom zoom, double factor) {
+void ReportPreview::setZoom(Zoom zoom, double factor)
+{
     m_zoom = zoom;
     m_factor = factor;
     render();
 }
 
-void ReportPreview::resizeEvent(QResizeEvent* event) {
+void ReportPreview::resizeEvent(QResizeEvent* event)
+{
     QDialog::resizeEvent(event);
     if (m_zoom != Zoom::Factor)
         render();
 }
 
-void ReportPreview::render() {
+void ReportPreview::render()
+{
     const bool any = pageCount() > 0;
     m_pageLabel->setText(
         QStringLiteral("Página %1 de %2").arg(any ? m_current + 1 : 0).arg(pageCount()));
@@ -208,7 +219,8 @@ void ReportPreview::render() {
     m_sheet->resize(image.size() / ratio);
 }
 
-void ReportPreview::print() {
+void ReportPreview::print()
+{
     if (pageCount() == 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -223,7 +235,8 @@ void ReportPreview::print() {
         Messages::inform(NotPrinted, printer.printerName());
 }
 
-void ReportPreview::storeAsPdf() {
+void ReportPreview::storeAsPdf()
+{
     QString name = FileDialogs::saveFileName(
         this, StoreCaption, QDir(m_exportFolder).filePath(proposedFileName(m_document->title())),
         PdfFilter);

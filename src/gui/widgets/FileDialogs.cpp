@@ -11,25 +11,30 @@ namespace {
 class QtDialogs : public FileDialogPresenter {
 public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                         const QString& filter) override {
+                         const QString& filter) override
+    {
         return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
     }
     QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter) override {
+                         const QString& filter) override
+    {
         return QFileDialog::getOpenFileName(parent, caption, folder, filter);
     }
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override
+    {
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
 };
 
-FileDialogPresenter*& installed() {
+FileDialogPresenter*& installed()
+{
     static FileDialogPresenter* presenter = nullptr;
     return presenter;
 }
 
-FileDialogPresenter& presenter() {
+FileDialogPresenter& presenter()
+{
     static QtDialogs dialogs;
     return installed() ? *installed() : dialogs;
 }
@@ -37,20 +42,24 @@ FileDialogPresenter& presenter() {
 } // namespace
 
 QString FileDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                                  const QString& filter) {
+                                  const QString& filter)
+{
     return presenter().saveFileName(parent, caption, proposed, filter);
 }
 
 QString FileDialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                  const QString& filter) {
+                                  const QString& filter)
+{
     return presenter().openFileName(parent, caption, folder, filter);
 }
 
-bool FileDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
+bool FileDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
     return presenter().choosePrinter(parent, printer);
 }
 
-void FileDialogs::setPresenter(FileDialogPresenter* presenter) {
+void FileDialogs::setPresenter(FileDialogPresenter* presenter)
+{
     installed() = presenter;
 }
 

@@ -26,7 +26,10 @@ public:
     static inline const QString Caption = QStringLiteral("Kelvora");
 
     static int show(const QString& kind, const QString& text, const QString& detail = {});
-    static void inform(const QString& text, const QString& detail = {}) { show(QStringLiteral("!"), text, detail); }
+    static void inform(const QString& text, const QString& detail = {})
+    {
+        show(QStringLiteral("!"), text, detail);
+    }
     static bool ask(const QString& text, const QString& detail = {})
     {
         return show(QStringLiteral("?"), text, detail) == Yes;

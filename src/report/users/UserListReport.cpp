@@ -11,12 +11,14 @@ namespace {
 
 const QString Table = QStringLiteral("Usuarios");
 
-QString padded(const QString& code) {
+QString padded(const QString& code)
+{
     const QString trimmed = code.trimmed();
     return trimmed.size() == 1 ? QLatin1Char('0') + trimmed : trimmed;
 }
 
-bool isRegistered(const Connection& own, const QString& code) {
+bool isRegistered(const Connection& own, const QString& code)
+{
     QSqlQuery query =
         own.select(Table, QStringLiteral("SELECT CODIGO FROM USUARIOS WHERE CODIGO = ?"), {code});
     return query.next();
@@ -24,7 +26,8 @@ bool isRegistered(const Connection& own, const QString& code) {
 
 } // namespace
 
-Interval settle(const Connection& own, const QString& first, const QString& last) {
+Interval settle(const Connection& own, const QString& first, const QString& last)
+{
     QSqlQuery bounds =
         own.select(Table, QStringLiteral("SELECT MIN(CODIGO), MAX(CODIGO) FROM USUARIOS"));
     bounds.next();
@@ -50,7 +53,8 @@ Interval settle(const Connection& own, const QString& first, const QString& last
     return interval;
 }
 
-DataTable read(const Connection& own, const Interval& interval) {
+DataTable read(const Connection& own, const Interval& interval)
+{
     QSqlQuery query =
         own.select(Table,
                    QStringLiteral("SELECT CODIGO, NOME FROM USUARIOS "
@@ -59,7 +63,8 @@ DataTable read(const Connection& own, const Interval& interval) {
     return DataTable::fromQuery(query);
 }
 
-std::unique_ptr<Report> build(const QString& gymName, const Interval& interval, DataTable users) {
+std::unique_ptr<Report> build(const QString& gymName, const Interval& interval, DataTable users)
+{
     auto report = std::make_unique<Report>(Title);
     const double width = report->bandWidth();
     const int count = users.rowCount();
