@@ -222,8 +222,7 @@ int runCalc(const QStringList& arguments)
         err() << error.message() << '\n';
         return ExitFailed;
     } catch (const DataError& error) {
-        err() << error.messageText() << ' ' << error.table() << ": " << error.reason() << '\n';
-        return ExitFailed;
+        return databaseFailure(error);
     }
 }
 

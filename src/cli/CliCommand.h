@@ -6,6 +6,10 @@
 
 #include <optional>
 
+namespace kelvora {
+class DataError;
+}
+
 namespace kelvora::cli {
 
 // Exit statuses of kelvora-cli.
@@ -28,6 +32,9 @@ QTextStream& err();
 // Parses a command's arguments. Returns the exit status when the command is done
 // already: a parse error (usage on standard error) or --help (on standard output).
 std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments);
+
+// Prints a database failure ("Gravando na tabela ! Alunos: reason") and returns ExitFailed.
+int databaseFailure(const DataError& error);
 
 // Every command of kelvora-cli, in the order --help lists them.
 const QVector<CliCommand>& commands();

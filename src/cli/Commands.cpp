@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include "data/DataError.h"
+
 #include <cstdio>
 
 namespace kelvora::cli {
@@ -27,6 +29,12 @@ std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& 
         return ExitOk;
     }
     return std::nullopt;
+}
+
+int databaseFailure(const DataError& error)
+{
+    err() << error.messageText() << ' ' << error.table() << ": " << error.reason() << '\n';
+    return ExitFailed;
 }
 
 const QVector<CliCommand>& commands()

@@ -56,8 +56,7 @@ int runInit(const QStringList& arguments)
         err() << error.message() << '\n';
         return ExitRefused;
     } catch (const DataError& error) {
-        err() << error.messageText() << ' ' << error.table() << ": " << error.reason() << '\n';
-        return ExitFailed;
+        return databaseFailure(error);
     }
     out() << "Banco de dados criado em " << folder << '\n';
     return ExitOk;

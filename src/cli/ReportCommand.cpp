@@ -116,8 +116,7 @@ int runReport(const QStringList& arguments)
         err() << error.message() << '\n';
         return ExitFailed;
     } catch (const DataError& error) {
-        err() << error.messageText() << ' ' << error.table() << ": " << error.reason() << '\n';
-        return ExitFailed;
+        return databaseFailure(error);
     }
     return ExitOk;
 }

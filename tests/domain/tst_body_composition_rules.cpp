@@ -32,6 +32,13 @@ Decimal dec(const char* text)
     return *Decimal::parse(QString::fromLatin1(text));
 }
 
+// Typed values are never negative; a computed fat percentage can be.
+Decimal signedDecimal(const QString& text)
+{
+    return text.startsWith(QLatin1Char('-')) ? Decimal() - *Decimal::parse(text.mid(1))
+                                             : *Decimal::parse(text);
+}
+
 // Men's levels as published for three age bands, with the 36-45 band stopping at 29.
 const QVector<AdultFatLevel> MenWithShortBand{
     {"18", "25", "0", "6", "Excelente"},  {"18", "25", "7", "10", "Bom"},
@@ -78,9 +85,7 @@ private slots:
         QFETCH(QString, fat);
         QFETCH(QString, name);
         QFETCH(QString, range);
-        const Decimal value = fat.startsWith(QLatin1Char('-'))
-                                  ? Decimal() - *Decimal::parse(fat.mid(1))
-                                  : *Decimal::parse(fat);
+        const Decimal value = signedDecimal(fat);
         QCOMPARE(adultFatLevel(MenWithShortBand, age, value), (FatLevel{name, range}));
     }
 
@@ -114,9 +119,7 @@ private slots:
         QFETCH(QString, fat);
         QFETCH(QString, name);
         QFETCH(QString, range);
-        const Decimal value = fat.startsWith(QLatin1Char('-'))
-                                  ? Decimal() - *Decimal::parse(fat.mid(1))
-                                  : *Decimal::parse(fat);
+        const Decimal value = signedDecimal(fat);
         QCOMPARE(childFatLevel(Children, sex, value), (FatLevel{name, range}));
     }
 
