@@ -17,6 +17,7 @@ private slots:
         QProcess first;
         first.start(qEnvironmentVariable("KELVORA_APP"), arguments);
         QVERIFY(first.waitForStarted());
+        QTest::qWait(1000); // usually enough for it to claim the folder
 
         // Until the first has claimed the folder, a later start may still become the
         // first itself; such a start is ended and the next one tried.
@@ -24,7 +25,7 @@ private slots:
         for (int attempt = 0; attempt < 20 && !handedOver; ++attempt) {
             QProcess second;
             second.start(qEnvironmentVariable("KELVORA_APP"), arguments);
-            handedOver = second.waitForFinished(5000);
+            handedOver = second.waitForFinished(3000);
             if (handedOver) {
                 QCOMPARE(second.exitStatus(), QProcess::NormalExit);
                 QCOMPARE(second.exitCode(), 0);
