@@ -113,9 +113,7 @@ Reference readReference(const QString& dir)
 {
     if (dir.isEmpty())
         return {BodyCompositionReference::installed(), QStringLiteral("0")};
-    const auto own = Connection::fromFile(Connection::Kelvora, DataFolder::resolve(dir),
-                                          QStringLiteral("Kelvora.udl"));
-    own->open();
+    const std::unique_ptr<Connection> own = openOwnDatabase(DataFolder::resolve(dir));
     QSqlQuery settings =
         own->select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT IMC_1_2 FROM Moxcvar"));
     return {BodyCompositionReference::load(*own),

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
 #include <optional>
 
 namespace kelvora {
+class Connection;
 class DataError;
 }
 
@@ -35,6 +37,10 @@ std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& 
 
 // Prints a database failure ("Gravando na tabela ! Alunos: reason") and returns ExitFailed.
 int databaseFailure(const DataError& error);
+
+// The own database named by Kelvora.udl in `folder`, open. Throws ConfigError or
+// OpenFailed.
+std::unique_ptr<Connection> openOwnDatabase(const QString& folder);
 
 // Every command of kelvora-cli, in the order --help lists them.
 const QVector<CliCommand>& commands();

@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
 
+#include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/DataLink.h"
 
 #include <cstdio>
 
@@ -35,6 +37,14 @@ int databaseFailure(const DataError& error)
 {
     err() << error.messageText() << ' ' << error.table() << ": " << error.reason() << '\n';
     return ExitFailed;
+}
+
+std::unique_ptr<Connection> openOwnDatabase(const QString& folder)
+{
+    std::unique_ptr<Connection> own =
+        Connection::fromFile(Connection::Kelvora, folder, QLatin1String(DataLinkFile::Kelvora));
+    own->open();
+    return own;
 }
 
 const QVector<CliCommand>& commands()

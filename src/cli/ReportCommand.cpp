@@ -3,7 +3,6 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DataFolder.h"
-#include "data/DataLink.h"
 #include "domain/Clock.h"
 #include "report/Output.h"
 #include "report/users/UserListReport.h"
@@ -97,9 +96,7 @@ int runReport(const QStringList& arguments)
         return ExitFailed;
     }
     try {
-        const std::unique_ptr<Connection> own =
-            Connection::fromFile(Connection::Kelvora, folder, QLatin1String(DataLinkFile::Kelvora));
-        own->open();
+        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
         const std::unique_ptr<Printable> report =
             chosen->build(*own, {parser.value(from), parser.value(to)});
         if (!report)
