@@ -175,12 +175,17 @@ int Connection::execute(const QString& table, const QString& sql, const QVariant
     return query.numRowsAffected();
 }
 
-void Connection::begin(const QString& table)
+void Connection::begin(const QString& table, bool exclusive)
 {
     if (m_inTransaction)
         throw std::logic_error("transactions do not nest");
-    if (!isOpen() || !database().transaction())
-        throw WriteFailed(table, database().lastError().text());
+    if (!isOpen())
+        throw WriteFailed(table, QStringLiteral("conexão %1 fechada").arg(m_role));
+    QSqlDatabase db = database();
+    QSqlError error;
+    const bool begun = exclusive ? m_dialect->beginExclusive(db, &error) : db.transaction();
+    if (!begun)
+        throw WriteFailed(table, (exclusive ? error : db.lastError()).text());
     m_inTransaction = true;
 }
 
@@ -201,11 +206,11 @@ void Connection::rollback() noexcept
     database().rollback();
 }
 
-Transaction::Transaction(Connection& connection, QString table)
+Transaction::Transaction(Connection& connection, QString table, Lock lock)
     : m_connection(connection)
     , m_table(std::move(table))
 {
-    m_connection.begin(m_table);
+    m_connection.begin(m_table, lock == Lock::Exclusive);
 }
 
 Transaction::~Transaction()

@@ -61,7 +61,7 @@ public:
 
 private:
     friend class Transaction;
-    void begin(const QString& table);
+    void begin(const QString& table, bool exclusive);
     void commit(const QString& table);
     void rollback() noexcept;
 
@@ -81,8 +81,16 @@ private:
 // statement, so code inside one never tests something by letting a statement fail.
 class Transaction {
 public:
+    enum class Lock {
+        Ordinary,
+        // For changes of the shared schema: waits until no exclusive transaction of
+        // any station runs, and holds the others off until it ends (SQLite: the
+        // database's write lock; PostgreSQL: the program's advisory lock).
+        Exclusive,
+    };
+
     // Throws WriteFailed(table) when the transaction cannot begin.
-    explicit Transaction(Connection& connection, QString table = {});
+    explicit Transaction(Connection& connection, QString table = {}, Lock lock = Lock::Ordinary);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

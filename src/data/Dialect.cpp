@@ -1,8 +1,11 @@
 #include "data/Dialect.h"
 
+#include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DataLink.h"
+#include "data/SqliteTableRebuild.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 
 namespace kelvora {
@@ -23,6 +26,10 @@ void run(const QSqlDatabase& db, const QString& sql)
     if (!query.exec(sql))
         throw WriteFailed(db.databaseName(), query.lastError().text());
 }
+
+// The program's one advisory lock on PostgreSQL ("Kelv" in ASCII): advisory locks
+// belong to one database, so it serialises the stations of this database only.
+constexpr qint64 ExclusiveLockKey = 0x4B656C76;
 
 } // namespace
 
@@ -86,6 +93,40 @@ void SqliteDialect::shrink(const QSqlDatabase& db) const
     run(db, QStringLiteral("VACUUM"));
 }
 
+QVector<ColumnInfo> SqliteDialect::columnsOf(const Connection& connection,
+                                             const QString& table) const
+{
+    QSqlQuery query = connection.select(
+        table, QStringLiteral("SELECT name, type FROM pragma_table_info(?)"), {table});
+    // The declared type is kept as written ("VARCHAR(80)"); only its length matters.
+    static const QRegularExpression length(QStringLiteral("^[^(]*\\(\\s*(\\d+)\\s*\\)\\s*$"));
+    QVector<ColumnInfo> columns;
+    while (query.next())
+        columns.append({query.value(0).toString(),
+                        length.match(query.value(1).toString()).captured(1).toInt()});
+    return columns;
+}
+
+void SqliteDialect::changeColumnTypes(Connection& connection, const QString& table,
+                                      const QVector<Column>& columns) const
+{
+    QVector<SqliteTableRebuild::ColumnType> types;
+    for (const Column& column : columns)
+        types.append({column.name, columnType(column)});
+    SqliteTableRebuild::retype(connection, table, types);
+}
+
+bool SqliteDialect::beginExclusive(const QSqlDatabase& db, QSqlError* error) const
+{
+    // IMMEDIATE takes the write lock at the start (waiting for it up to the busy
+    // timeout), so two stations never both read the old schema and then change it.
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return true;
+    *error = query.lastError();
+    return false;
+}
+
 QString PostgresDialect::columnType(const Column& column) const
 {
     switch (column.type) {
@@ -129,6 +170,48 @@ double PostgresDialect::databaseSizeMb(const QSqlDatabase& db) const
 void PostgresDialect::shrink(const QSqlDatabase& db) const
 {
     run(db, QStringLiteral("VACUUM"));
+}
+
+QVector<ColumnInfo> PostgresDialect::columnsOf(const Connection& connection,
+                                               const QString& table) const
+{
+    // Unquoted names are kept in lower case by the server.
+    QSqlQuery query = connection.select(
+        table,
+        QStringLiteral("SELECT column_name, COALESCE(character_maximum_length, 0) "
+                       "FROM information_schema.columns "
+                       "WHERE table_schema = current_schema() AND table_name = ? "
+                       "ORDER BY ordinal_position"),
+        {table.toLower()});
+    QVector<ColumnInfo> columns;
+    while (query.next())
+        columns.append({query.value(0).toString(), query.value(1).toInt()});
+    return columns;
+}
+
+void PostgresDialect::changeColumnTypes(Connection& connection, const QString& table,
+                                        const QVector<Column>& columns) const
+{
+    for (const Column& column : columns)
+        connection.execute(table, QStringLiteral("ALTER TABLE %1 ALTER COLUMN %2 TYPE %3")
+                                      .arg(Schema::identifier(table),
+                                           Schema::identifier(column.name), columnType(column)));
+}
+
+bool PostgresDialect::beginExclusive(const QSqlDatabase& db, QSqlError* error) const
+{
+    QSqlDatabase session = db;
+    if (!session.transaction()) {
+        *error = session.lastError();
+        return false;
+    }
+    // Waits for another station's exclusive transaction; released when this one ends.
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(ExclusiveLockKey)))
+        return true;
+    *error = query.lastError();
+    session.rollback();
+    return false;
 }
 
 } // namespace kelvora

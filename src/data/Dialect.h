@@ -11,7 +11,14 @@
 
 namespace kelvora {
 
+class Connection;
 struct DataLink;
+
+// A column as the database's catalog declares it.
+struct ColumnInfo {
+    QString name;   // as the catalog spells it (PostgreSQL folds unquoted names to lower case)
+    int length = 0; // declared length of a text(n) column; 0 for any other type
+};
 
 // The few statements that differ between the database servers, one class per
 // server. Everything else is plain SQL with bound parameters, the same on both.
@@ -32,6 +39,21 @@ public:
     virtual double databaseSizeMb(const QSqlDatabase& db) const = 0;
     virtual void shrink(const QSqlDatabase& db) const = 0;
 
+    // The columns of `table` in their order, read from the catalog (never by letting a
+    // statement fail, which would abort a PostgreSQL transaction); empty when the
+    // table does not exist. Throws OpenFailed(table).
+    virtual QVector<ColumnInfo> columnsOf(const Connection& connection,
+                                          const QString& table) const = 0;
+
+    // Declares `columns` of `table` with the types the program creates them with,
+    // keeping every row. Runs inside the caller's transaction; throws WriteFailed(table).
+    virtual void changeColumnTypes(Connection& connection, const QString& table,
+                                   const QVector<Column>& columns) const = 0;
+
+    // Begins a transaction that no other exclusive transaction of any station runs
+    // beside. False, with the reason in `error`, when it cannot begin.
+    virtual bool beginExclusive(const QSqlDatabase& db, QSqlError* error) const = 0;
+
     // A year as a range of dates, [first, next year's first): compared with bound
     // dates it needs no server date function and uses the date column's index.
     static QPair<QDate, QDate> yearRange(int year);
@@ -47,6 +69,11 @@ public:
     bool isUniqueViolation(const QSqlError& error) const override;
     double databaseSizeMb(const QSqlDatabase& db) const override;
     void shrink(const QSqlDatabase& db) const override;
+    QVector<ColumnInfo> columnsOf(const Connection& connection,
+                                  const QString& table) const override;
+    void changeColumnTypes(Connection& connection, const QString& table,
+                           const QVector<Column>& columns) const override;
+    bool beginExclusive(const QSqlDatabase& db, QSqlError* error) const override;
 };
 
 class PostgresDialect final : public Dialect {
@@ -57,6 +84,11 @@ public:
     bool isUniqueViolation(const QSqlError& error) const override;
     double databaseSizeMb(const QSqlDatabase& db) const override;
     void shrink(const QSqlDatabase& db) const override;
+    QVector<ColumnInfo> columnsOf(const Connection& connection,
+                                  const QString& table) const override;
+    void changeColumnTypes(Connection& connection, const QString& table,
+                           const QVector<Column>& columns) const override;
+    bool beginExclusive(const QSqlDatabase& db, QSqlError* error) const override;
 };
 
 } // namespace kelvora
