@@ -10,7 +10,7 @@
 namespace kelvora {
 class Connection;
 class DataError;
-}
+} // namespace kelvora
 
 namespace kelvora::cli {
 
@@ -48,5 +48,6 @@ const QVector<CliCommand>& commands();
 int runInit(const QStringList& arguments);
 int runReport(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
+int runUpgrade(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -53,6 +53,7 @@ const QVector<CliCommand>& commands()
         {"init", "cria o banco de dados embutido padrão numa pasta de dados", runInit},
         {"report", "grava um relatório em PDF (report users: lista de usuários)", runReport},
         {"calc", "calcula um protocolo de composição corporal", runCalc},
+        {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
     };
     return list;
 }
