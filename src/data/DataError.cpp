@@ -22,6 +22,8 @@ QString DataError::messageText() const
         return Msg::GravandoNaTabela;
     case Kind::RowHeld:
         return Msg::RegistroJaAlocado;
+    case Kind::BackupFailed:
+        return Msg::ErroBackup;
     }
     return {};
 }

@@ -8,13 +8,14 @@
 namespace kelvora {
 
 // Failures of the data layer. Screens catch them where a table is opened or written
-// and show the matching message with the table's name as detail.
+// and show the matching message with the table's (or backup file's) name as detail.
 class DataError : public std::exception {
 public:
     enum class Kind {
-        OpenFailed,  // a table or connection could not be opened or read
-        WriteFailed, // a write failed; its transaction was rolled back
-        RowHeld,     // the row was changed, removed or taken by another station since it was read
+        OpenFailed,   // a table or connection could not be opened or read
+        WriteFailed,  // a write failed; its transaction was rolled back
+        RowHeld,      // the row was changed, removed or taken by another station since it was read
+        BackupFailed, // a backup could not be written or did not check out; nothing was left
     };
 
     DataError(Kind kind, QString table, QString reason);
@@ -55,6 +56,15 @@ class RowHeld : public DataError {
 public:
     RowHeld(QString table, QString reason)
         : DataError(Kind::RowHeld, std::move(table), std::move(reason))
+    {
+    }
+};
+
+// `file` is the name of the backup that was to be written.
+class BackupFailed : public DataError {
+public:
+    BackupFailed(QString file, QString reason)
+        : DataError(Kind::BackupFailed, std::move(file), std::move(reason))
     {
     }
 };
