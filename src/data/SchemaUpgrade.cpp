@@ -212,6 +212,8 @@ UpgradeResult SchemaUpgrade::run()
             if (!step->needed(m_own))
                 continue;
             const QStringList changes = step->apply(m_own);
+            // A change the catalog does not show would be reported as done and tried
+            // again at every login.
             if (step->needed(m_own))
                 throw WriteFailed(step->table(), QStringLiteral("a alteração não foi feita"));
             transaction.commit();

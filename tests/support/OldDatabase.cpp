@@ -6,6 +6,8 @@
 #include "data/SchemaWriter.h"
 #include "support/TestDatabase.h"
 
+#include <algorithm>
+
 namespace kelvora::test {
 
 namespace {
