@@ -314,6 +314,31 @@ private slots:
         }
     }
 
+    void writesFilesForTheirOwnerOnly()
+    {
+        const QString folder = m_work.filePath(QStringLiteral("private"));
+        const QString pdf = folder + QStringLiteral("/usuarios.pdf");
+        for (const Command& command :
+             administratorCommands(folder + QStringLiteral("/dados"), pdf)) {
+            const Run result = run(installed("usr/bin/kelvora-cli"), command.arguments,
+                                   plainTerminal(m_work.path()));
+            QVERIFY2(result.exitCode == 0, qPrintable(describe(result)));
+        }
+        // The databases and the reports hold the students' health data.
+        const QFile::Permissions others =
+            QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        QStringList written;
+        QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            written << it.fileName();
+            QVERIFY2(!(QFile::permissions(path) & others), qPrintable(path));
+        }
+        QVERIFY2(written.contains(QStringLiteral("Kelvora.db")) &&
+                     written.contains(QStringLiteral("usuarios.pdf")),
+                 qPrintable(written.join(QLatin1Char(' '))));
+    }
+
 private:
     QString installed(const QString& path) const { return m_root + QLatin1Char('/') + path; }
 
