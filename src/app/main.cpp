@@ -10,6 +10,7 @@
 #include "gui/app/FirstRunDialog.h"
 #include "gui/app/MainWindow.h"
 #include "gui/widgets/Messages.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -18,6 +19,9 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QTimer>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace kelvora;
 
@@ -50,14 +54,20 @@ void bringToFront(QWidget* fallback)
 
 int main(int argc, char* argv[])
 {
+    // Answered before the window system is touched: it works on a terminal without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("Kelvora %s\n", Version);
+        return 0;
+    }
     Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kelvora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KELVORA_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Version));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kelvora - Sistema de Avaliação Física"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
                                        QStringLiteral("DIR"));
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),

@@ -23,9 +23,13 @@ enum ExitCode {
 };
 
 struct CliCommand {
+    // What a command asks of Qt: painting pages (fonts, PDF) needs a GUI application.
+    enum class Needs { Core, Painting };
+
     const char* name;
     const char* summary;
     int (*run)(const QStringList& arguments); // arguments[0] is "kelvora-cli <name>"
+    Needs needs = Needs::Core;
 };
 
 QTextStream& out();
@@ -44,6 +48,9 @@ std::unique_ptr<Connection> openOwnDatabase(const QString& folder);
 
 // Every command of kelvora-cli, in the order --help lists them.
 const QVector<CliCommand>& commands();
+
+// The command called `name`, or none.
+const CliCommand* commandNamed(const QString& name);
 
 int runInit(const QStringList& arguments);
 int runReport(const QStringList& arguments);

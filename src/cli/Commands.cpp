@@ -51,11 +51,21 @@ const QVector<CliCommand>& commands()
 {
     static const QVector<CliCommand> list{
         {"init", "cria o banco de dados embutido padrão numa pasta de dados", runInit},
-        {"report", "grava um relatório em PDF (report users: lista de usuários)", runReport},
+        {"report", "grava um relatório em PDF (report users: lista de usuários)", runReport,
+         CliCommand::Needs::Painting},
         {"calc", "calcula um protocolo de composição corporal", runCalc},
         {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
     };
     return list;
+}
+
+const CliCommand* commandNamed(const QString& name)
+{
+    for (const CliCommand& command : commands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
 }
 
 } // namespace kelvora::cli

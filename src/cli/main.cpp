@@ -1,7 +1,7 @@
+#include "cli/CliApplication.h"
 #include "cli/CliCommand.h"
+#include "Version.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLocale>
 
 using namespace kelvora::cli;
@@ -16,7 +16,8 @@ void printUsage(QTextStream& stream)
         stream << "  " << QString::fromLatin1(command.name).leftJustified(10) << ' '
                << QString::fromUtf8(command.summary) << '\n';
     stream
-        << "\n'kelvora-cli COMANDO --help' mostra as opções de cada comando.\n"
+        << "\n'kelvora-cli COMANDO --help' mostra as opções de cada comando;\n"
+           "'kelvora-cli --version' mostra a versão.\n"
            "A pasta de dados é a de --dir, senão a de KELVORA_DIR, senão ~/.local/share/kelvora.\n";
 }
 
@@ -24,11 +25,9 @@ void printUsage(QTextStream& stream)
 
 int main(int argc, char* argv[])
 {
-    // Report pages are painted with fonts, so the CLI runs a GUI application
-    // without a window; "offscreen" keeps it usable on a server without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const CliCommand* command = argc > 1 ? commandNamed(QString::fromLocal8Bit(argv[1])) : nullptr;
+    const std::unique_ptr<QCoreApplication> app =
+        createApplication(command ? command->needs : CliCommand::Needs::Core, argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvora-cli"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
@@ -38,15 +37,16 @@ int main(int argc, char* argv[])
         printUsage(arguments.size() < 2 ? err() : out());
         return arguments.size() < 2 ? ExitUsage : ExitOk;
     }
-    const QString name = arguments.at(1);
-    for (const CliCommand& command : commands()) {
-        if (name == QLatin1String(command.name)) {
-            arguments.removeAt(1);
-            arguments[0] = QStringLiteral("kelvora-cli ") + name;
-            return command.run(arguments);
-        }
+    if (arguments.at(1) == QLatin1String("--version")) {
+        out() << "kelvora-cli " << kelvora::Version << '\n';
+        return ExitOk;
     }
-    err() << "Comando desconhecido: " << name << "\n\n";
-    printUsage(err());
-    return ExitUsage;
+    if (!command) {
+        err() << "Comando desconhecido: " << arguments.at(1) << "\n\n";
+        printUsage(err());
+        return ExitUsage;
+    }
+    arguments.removeAt(1);
+    arguments[0] = QStringLiteral("kelvora-cli ") + QLatin1String(command->name);
+    return command->run(arguments);
 }

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 
@@ -85,6 +86,15 @@ void Connection::open(OpenMode mode)
         check = QSqlQuery();
         db.close();
         throw OpenFailed(m_role, reason);
+    }
+    // A new database will hold the students' health data: only its owner may read it.
+    // SQLite gives its journal files the same permissions.
+    if (m_link.provider == DataLink::Provider::SQLite && mode == OpenMode::CreateFile &&
+        !QFile::setPermissions(sqliteFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        db.close();
+        throw OpenFailed(
+            m_role,
+            QStringLiteral("o acesso a %1 não pode ser restrito ao dono").arg(sqliteFile()));
     }
 }
 

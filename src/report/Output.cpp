@@ -74,7 +74,9 @@ QString writePdf(const Pages& pages, const QString& fileName)
     if (pages.count() == 0)
         return QStringLiteral("o relatório não tem páginas");
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Reports carry the students' health data: only the file's owner may read it.
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return file.errorString();
     if (!writePdf(pages, file) || !file.commit())
         return file.errorString();

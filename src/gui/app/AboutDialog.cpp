@@ -5,8 +5,8 @@
 #include "domain/MessageTexts.h"
 #include "gui/app/Artwork.h"
 #include "gui/widgets/Messages.h"
+#include "Version.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
@@ -63,7 +63,7 @@ AboutDialog::AboutDialog(const Connection& own, QWidget* parent)
     addLine(QStringLiteral("Endereço:"), gym[1], "LBLENDERECO");
     addLine(QString(), gym[2], "LBLCOMPLEMENTO");
     addLine(QStringLiteral("CNPJ:"), gym[3], "LBLCNPJ");
-    addLine(QStringLiteral("Versão:"), QCoreApplication::applicationVersion(), "LBLVERSAO");
+    addLine(QStringLiteral("Versão:"), QString::fromLatin1(Version), "LBLVERSAO");
     addLine(QStringLiteral("Telefone:"), QStringLiteral("(11) 4002-8922"), "LBLTELEFONE");
     QLabel* mail = addLine(QStringLiteral("E-mail:"), SupportAddress, "LBLEMAIL");
     mail->setToolTip(QStringLiteral("Clique duplo para pedir suporte por e-mail"));

@@ -1,5 +1,6 @@
 #include "gui/app/Application.h"
 
+#include "gui/app/Artwork.h"
 #include "gui/app/ErrorLog.h"
 
 #include <exception>
@@ -9,6 +10,9 @@ namespace kelvora {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    setWindowIcon(Artwork::icon());
+    // Desktops match the windows to the installed desktop entry (and its icon) by this name.
+    setDesktopFileName(QStringLiteral("br.com.kelvora.Kelvora"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

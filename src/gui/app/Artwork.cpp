@@ -1,6 +1,7 @@
 #include "gui/app/Artwork.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -50,6 +51,15 @@ QPixmap splash(const QSize& size)
     painter.drawText(QRectF(0, h * 0.80, w, h * 0.12), Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("Sistema de Avaliação Física"));
     return pixmap;
+}
+
+QIcon icon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"), QStringLiteral("kelvora-*.png"));
+    for (const QString& file : sizes.entryList())
+        icon.addFile(sizes.filePath(file));
+    return icon;
 }
 
 } // namespace kelvora::Artwork

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace kelvora::Artwork {
@@ -7,5 +8,8 @@ namespace kelvora::Artwork {
 // The program's picture for the splash window and the about box, painted rather
 // than shipped so that it is sharp at any size.
 QPixmap splash(const QSize& size);
+
+// The program's icon for its windows, in every size the desktop entry installs.
+QIcon icon();
 
 } // namespace kelvora::Artwork
