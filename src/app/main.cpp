@@ -4,7 +4,6 @@
 #include "data/DataFolder.h"
 #include "data/DataLink.h"
 #include "domain/MessageTexts.h"
-#include "domain/UserRules.h"
 #include "gui/app/Application.h"
 #include "gui/app/Artwork.h"
 #include "gui/app/FirstRunDialog.h"
@@ -111,7 +110,7 @@ int main(int argc, char* argv[])
     window.showMaximized();
     if (!window.start())
         return 1;
-    // The login dialog takes over here once it exists; until then the master user works.
-    window.logIn(MasterUserCode);
+    if (!window.showLogin())
+        return 0;
     return app.exec();
 }

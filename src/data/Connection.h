@@ -45,6 +45,7 @@ public:
     void reconnect(); // throws OpenFailed
 
     QString role() const { return m_role; }
+    QString folder() const { return m_folder; } // the data folder
     const DataLink& link() const { return m_link; }
     const Dialect& dialect() const { return *m_dialect; }
     QSqlDatabase database() const;

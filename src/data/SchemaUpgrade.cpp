@@ -168,7 +168,8 @@ QStringList reportPageFlags()
 }
 
 // Each step runs by its own probe: a database that has the report-page ticks but
-// not the TLS setting still gains the setting.
+// not the TLS setting still gains the setting. The passwords come first: the login
+// compares hashes only, so a later step that fails must not keep everybody out.
 const QVector<const Step*>& steps()
 {
     static const WidenColumns anamnesisTexts(
@@ -182,8 +183,8 @@ const QVector<const Step*>& steps()
     // The hash is far longer than the six characters a password once took.
     static const WidenColumns passwordColumn(QStringLiteral("Usuarios"), {QStringLiteral("SENHA")});
     static const HashPlainPasswords passwords;
-    static const QVector<const Step*> all{&anamnesisTexts, &smtpTls, &reportPages, &passwordColumn,
-                                          &passwords};
+    static const QVector<const Step*> all{&passwordColumn, &passwords, &anamnesisTexts, &smtpTls,
+                                          &reportPages};
     return all;
 }
 

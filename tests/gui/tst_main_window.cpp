@@ -6,6 +6,7 @@
 #include "gui/app/ErrorLog.h"
 #include "gui/app/FirstRunDialog.h"
 #include "gui/app/MainWindow.h"
+#include "support/MainWindowStart.h"
 #include "support/PgCluster.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
@@ -44,12 +45,8 @@ const QStringList GuardedItems{"MNALUNOS", "MNATIVIDADES", "MNCADASTRODEUSUARIOS
 // behind every guarded menu item.
 std::unique_ptr<MainWindow> openMainWindow(const TestDatabase& db)
 {
-    auto window = std::make_unique<MainWindow>(
-        std::make_unique<Connection>(Connection::Kelvora, db.ownLink(), db.folder()),
-        std::make_unique<Connection>(Connection::Brandel, db.brandelLink(), db.folder()));
-    window->resize(1024, 700);
-    window->show();
-    if (!window->start())
+    auto window = startMainWindow(db);
+    if (!window)
         return nullptr;
     window->logIn(MasterUserCode);
     for (const QString& item : GuardedItems)
@@ -75,9 +72,7 @@ void setRight(const TestDatabase& db, const QString& user, const QString& column
 
 void addUser(const TestDatabase& db, const QString& code, const QString& name, const QString& right, const QString& value)
 {
-    auto own = db.connect();
-    Rows::insert(*own, QStringLiteral("Usuarios"),
-                 {{QStringLiteral("CODIGO"), code}, {QStringLiteral("NOME"), name}, {right, value}});
+    db.addUser(code, name, {}, {{right, value}});
 }
 
 QStringList visibleCaptions(QMenu* menu)

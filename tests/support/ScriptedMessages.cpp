@@ -30,4 +30,11 @@ int ScriptedMessages::present(const QString& text, const QString& detail, bool q
     return m_answers.isEmpty() ? Messages::No : m_answers.dequeue();
 }
 
+void ScriptedMessages::presentPlain(const QString& text)
+{
+    m_shown.append({text, {}, false, true});
+    if (onPresent)
+        onPresent(m_shown.last());
+}
+
 } // namespace kelvora::test

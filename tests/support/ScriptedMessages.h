@@ -17,6 +17,7 @@ public:
         QString text;
         QString detail;
         bool question;
+        bool plain = false; // the system's plain box, not the message routine
     };
 
     ScriptedMessages();
@@ -30,6 +31,7 @@ public:
     void clear() { m_shown.clear(); }
 
     int present(const QString& text, const QString& detail, bool question) override;
+    void presentPlain(const QString& text) override;
 
 private:
     QQueue<int> m_answers;

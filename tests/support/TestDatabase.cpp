@@ -1,6 +1,8 @@
 #include "support/TestDatabase.h"
 
 #include "data/Installer.h"
+#include "data/PasswordHash.h"
+#include "data/Rows.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -115,6 +117,17 @@ void TestDatabase::install()
         Installer::createBrandelStandIn(*brandel);
     }
     writeDataLinks();
+}
+
+void TestDatabase::addUser(const QString& code, const QString& name, const QString& password,
+                           const ColumnValues& columns) const
+{
+    ColumnValues row{{QStringLiteral("CODIGO"), code}, {QStringLiteral("NOME"), name}};
+    if (!password.isEmpty())
+        row.append({QStringLiteral("SENHA"), PasswordHash::hash(password)});
+    row += columns;
+    auto own = connect();
+    Rows::insert(*own, QStringLiteral("Usuarios"), row);
 }
 
 std::unique_ptr<Connection> TestDatabase::connect(const QString& role) const

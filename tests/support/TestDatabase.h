@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DataLink.h"
+#include "data/Rows.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -39,6 +40,11 @@ public:
     void install();
     // Only the empty databases and their data-link files.
     void writeDataLinks();
+
+    // A user with `password` (stored hashed, as the program stores it) and the
+    // rights or other columns given; every other column is left null.
+    void addUser(const QString& code, const QString& name, const QString& password,
+                 const ColumnValues& columns = {}) const;
 
     // An open connection to the own (or gym-management) database.
     std::unique_ptr<Connection> connect(const QString& role = Connection::Kelvora) const;

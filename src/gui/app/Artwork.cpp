@@ -62,4 +62,29 @@ QIcon icon()
     return icon;
 }
 
+QPixmap padlock(int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = side;
+    // The shackle, then the body over its feet.
+    painter.setPen(QPen(QColor(0x5b, 0x6b, 0x7a), s * 0.09, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(s * 0.27, s * 0.08, s * 0.46, s * 0.50), 0, 180 * 16);
+    painter.drawLine(QPointF(s * 0.27, s * 0.33), QPointF(s * 0.27, s * 0.48));
+    painter.drawLine(QPointF(s * 0.73, s * 0.33), QPointF(s * 0.73, s * 0.48));
+    QLinearGradient body(0, s * 0.45, 0, s * 0.95);
+    body.setColorAt(0, QColor(0x2e, 0x6d, 0xa4));
+    body.setColorAt(1, QColor(0x1f, 0x4e, 0x79));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(body);
+    painter.drawRoundedRect(QRectF(s * 0.14, s * 0.45, s * 0.72, s * 0.50), s * 0.08, s * 0.08);
+    painter.setBrush(QColor(0x0b, 0x25, 0x3d));
+    painter.drawEllipse(QPointF(s * 0.5, s * 0.64), s * 0.07, s * 0.07);
+    painter.drawRect(QRectF(s * 0.47, s * 0.66, s * 0.06, s * 0.16));
+    return pixmap;
+}
+
 } // namespace kelvora::Artwork

@@ -12,4 +12,7 @@ QPixmap splash(const QSize& size);
 // The program's icon for its windows, in every size the desktop entry installs.
 QIcon icon();
 
+// The padlock of the login dialogs, `side` pixels square.
+QPixmap padlock(int side);
+
 } // namespace kelvora::Artwork

@@ -4,6 +4,7 @@
 #include "data/Installer.h"
 #include "domain/MessageTexts.h"
 #include "gui/widgets/Messages.h"
+#include "gui/widgets/TextInput.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,11 +21,7 @@ QLineEdit* upperCaseEdit(QWidget* parent, const char* name, int maxLength)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setMaxLength(maxLength);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        const int cursor = edit->cursorPosition();
-        edit->setText(text.toUpper());
-        edit->setCursorPosition(cursor);
-    });
+    TextInput::forceUpperCase(edit);
     return edit;
 }
 } // namespace

@@ -10,6 +10,8 @@
 #include "domain/YesNo.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/WhatsNewDialog.h"
+#include "gui/auth/LocalAuthorizationDialog.h"
+#include "gui/auth/LoginDialog.h"
 #include "gui/widgets/Messages.h"
 
 #include <QApplication>
@@ -63,6 +65,8 @@ MainWindow::MainWindow(std::unique_ptr<Connection> own, std::unique_ptr<Connecti
     , m_own(std::move(own))
     , m_brandel(std::move(brandel))
     , m_banner(Banner)
+    , m_localAuthorization(&LocalAuthorizationDialog::authorize)
+    , m_login(&LoginDialog::run)
 {
     setObjectName(QStringLiteral("TFRMPRINCIPAL"));
     setWindowTitle(QStringLiteral("Sistema de Avaliação"));
@@ -132,9 +136,14 @@ void MainWindow::setLocalAuthorization(LocalAuthorization authorization)
     m_localAuthorization = std::move(authorization);
 }
 
-void MainWindow::setLoginDialog(std::function<void(MainWindow&)> dialog)
+void MainWindow::setLogin(Login login)
 {
-    m_loginDialog = std::move(dialog);
+    m_login = std::move(login);
+}
+
+bool MainWindow::showLogin()
+{
+    return m_login(*this);
 }
 
 void MainWindow::buildMenu()
@@ -227,8 +236,7 @@ void MainWindow::buildShortcuts()
     auto* changeUser = panel->findChild<QToolButton*>(QStringLiteral("SBAGENDA"));
     connect(changeUser, &QToolButton::clicked, this, [this] {
         m_changeUserMode = true;
-        if (m_loginDialog)
-            m_loginDialog(*this);
+        showLogin();
     });
     auto* news = panel->findChild<QToolButton*>(QStringLiteral("SBNOVIDADES"));
     registerScreen(news->objectName(),
@@ -269,6 +277,11 @@ QString MainWindow::statusText(int panel) const
     return m_panels.value(panel) ? m_panels.at(panel)->text() : QString();
 }
 
+void MainWindow::showInBanner(const QString& text)
+{
+    m_panels.at(BannerPanel)->setText(text);
+}
+
 void MainWindow::logIn(const QString& userCode)
 {
     m_userCode = userCode;
@@ -291,8 +304,7 @@ bool MainWindow::checkAccess(const QString& rightColumn, const QString& refusedD
         // A user removed by another station since the login has no rights left.
         if (user && isNao(user->value(rightColumn))) {
             const QString previousUser = m_userCode;
-            const std::optional<QString> authorizer =
-                m_localAuthorization ? m_localAuthorization(*this) : std::nullopt;
+            const std::optional<QString> authorizer = m_localAuthorization(*this);
             m_userCode = previousUser;
             if (authorizer)
                 user = Users::find(*m_own, *authorizer);

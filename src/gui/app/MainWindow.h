@@ -39,11 +39,14 @@ public:
     void registerScreen(const QString& itemName, ScreenFactory factory);
 
     // The "Acesso Local" dialog: returns the code of the user who authenticated in
-    // it, or nothing. Until one is installed, nobody can authorise.
+    // it, or nothing. Tests replace the real dialog with a script.
     using LocalAuthorization = std::function<std::optional<QString>(MainWindow&)>;
     void setLocalAuthorization(LocalAuthorization authorization);
-    // The login dialog shown by "Muda Usuário".
-    void setLoginDialog(std::function<void(MainWindow&)> dialog);
+    // The login dialog, shown at start and by "Muda Usuário"; false when it ended
+    // the program instead of letting a user in.
+    using Login = std::function<bool(MainWindow&)>;
+    void setLogin(Login login);
+    bool showLogin();
 
     // The logged-in user; shows "Usuário: " and the user's name in the status bar.
     void logIn(const QString& userCode);
@@ -51,6 +54,9 @@ public:
     void setUserCode(const QString& code) { m_userCode = code; }
     bool changeUserMode() const { return m_changeUserMode; }
     void setChangeUserMode(bool on) { m_changeUserMode = on; }
+    // The gym-management setting `AlunosAtivos` as the login read it.
+    QString activeStudentsSetting() const { return m_activeStudentsSetting; }
+    void setActiveStudentsSetting(const QString& value) { m_activeStudentsSetting = value; }
 
     int openScreens() const { return m_openScreens; }
     bool ownStudentRegister() const { return m_ownStudentRegister; }
@@ -63,6 +69,8 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
     QAction* menuItem(const QString& name) const { return m_items.value(name); }
     QString statusText(int panel) const;
+    // Shows `text` in the banner panel until the next timer tick puts the banner back.
+    void showInBanner(const QString& text);
 
     // The access check: true when the logged-in user (or a user who authorises in
     // "Acesso Local" when the right is "Não") holds "Sim" in `rightColumn`.
@@ -114,9 +122,10 @@ private:
     QString m_banner;
 
     LocalAuthorization m_localAuthorization;
-    std::function<void(MainWindow&)> m_loginDialog;
+    Login m_login;
 
     QString m_userCode;
+    QString m_activeStudentsSetting;
     int m_openScreens = 0;
     bool m_changeUserMode = false;
     bool m_ownStudentRegister = true;

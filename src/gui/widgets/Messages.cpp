@@ -23,12 +23,24 @@ public:
             return Messages::Ok;
         return button == QMessageBox::Yes ? Messages::Yes : Messages::No;
     }
+    void presentPlain(const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, Messages::Caption, text, QMessageBox::Ok);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    }
 };
 
 MessagePresenter*& installed()
 {
     static MessagePresenter* presenter = nullptr;
     return presenter;
+}
+
+MessagePresenter& presenter()
+{
+    static MessageBoxPresenter boxes;
+    return installed() ? *installed() : boxes;
 }
 
 } // namespace
@@ -41,9 +53,12 @@ QString Messages::compose(const QString& text, const QString& detail)
 int Messages::show(const QString& kind, const QString& text, const QString& detail)
 {
     QApplication::beep();
-    static MessageBoxPresenter boxes;
-    MessagePresenter* presenter = installed() ? installed() : &boxes;
-    return presenter->present(text, detail, kind != QLatin1String("!"));
+    return presenter().present(text, detail, kind != QLatin1String("!"));
+}
+
+void Messages::plain(const QString& text)
+{
+    presenter().presentPlain(text);
 }
 
 void Messages::showDataError(const DataError& error)

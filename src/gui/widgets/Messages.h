@@ -12,6 +12,8 @@ public:
     virtual ~MessagePresenter() = default;
     // Returns Messages::Ok for an information, Messages::Yes or Messages::No for a question.
     virtual int present(const QString& text, const QString& detail, bool question) = 0;
+    // The plain box of the windowing system: no icon, no beep, only OK.
+    virtual void presentPlain(const QString& text) = 0;
 };
 
 // The program's message routine. Every box has the caption "Kelvora", sounds the
@@ -34,6 +36,8 @@ public:
     {
         return show(QStringLiteral("?"), text, detail) == Yes;
     }
+    // The few places that show the system's plain box instead of the routine.
+    static void plain(const QString& text);
     // "Abertura de tabela !", "Gravando na tabela !" or "Registro já alocado", with the table.
     static void showDataError(const DataError& error);
 
