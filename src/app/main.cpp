@@ -8,6 +8,7 @@
 #include "gui/app/Artwork.h"
 #include "gui/app/FirstRunDialog.h"
 #include "gui/app/MainWindow.h"
+#include "gui/Screens.h"
 #include "gui/widgets/Messages.h"
 #include "Version.h"
 
@@ -103,6 +104,7 @@ int main(int argc, char* argv[])
     }
 
     MainWindow window(std::move(own), std::move(brandel));
+    installScreens(window);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window,
                      [&window] { bringToFront(&window); });
     // Without a window manager (a kiosk session) maximising alone does nothing.
