@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,11 @@ int databaseFailure(const DataError& error);
 // The own database named by Kelvora.udl in `folder`, open. Throws ConfigError or
 // OpenFailed.
 std::unique_ptr<Connection> openOwnDatabase(const QString& folder);
+
+// Runs `work` on the own database of the data folder that `--dir` names (or the
+// default one) and returns its exit status; a missing folder, a bad data-link file
+// or a database failure is told on standard error and ends in ExitFailed.
+int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)>& work);
 
 // Every command of kelvora-cli, in the order --help lists them.
 const QVector<CliCommand>& commands();

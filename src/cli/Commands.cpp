@@ -2,7 +2,10 @@
 
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/DataFolder.h"
 #include "data/DataLink.h"
+
+#include <QDir>
 
 #include <cstdio>
 
@@ -45,6 +48,24 @@ std::unique_ptr<Connection> openOwnDatabase(const QString& folder)
         Connection::fromFile(Connection::Kelvora, folder, QLatin1String(DataLinkFile::Kelvora));
     own->open();
     return own;
+}
+
+int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)>& work)
+{
+    const QString folder = DataFolder::resolve(dirOption);
+    if (!QDir(folder).exists()) {
+        err() << "A pasta de dados não existe: " << folder << '\n';
+        return ExitFailed;
+    }
+    try {
+        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
+        return work(*own);
+    } catch (const ConfigError& error) {
+        err() << error.message() << '\n';
+        return ExitFailed;
+    } catch (const DataError& error) {
+        return databaseFailure(error);
+    }
 }
 
 const QVector<CliCommand>& commands()

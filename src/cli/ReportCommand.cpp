@@ -1,14 +1,11 @@
 #include "cli/CliCommand.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
-#include "data/DataFolder.h"
 #include "domain/Clock.h"
 #include "report/Output.h"
 #include "report/users/UserListReport.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QSqlQuery>
 
 namespace kelvora::cli {
@@ -90,32 +87,21 @@ int runReport(const QStringList& arguments)
         return ExitUsage;
     }
 
-    const QString folder = DataFolder::resolve(parser.value(dir));
-    if (!QDir(folder).exists()) {
-        err() << "A pasta de dados não existe: " << folder << '\n';
-        return ExitFailed;
-    }
-    try {
-        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
+    return onOwnDatabase(parser.value(dir), [&](Connection& own) {
         const std::unique_ptr<Printable> report =
-            chosen->build(*own, {parser.value(from), parser.value(to)});
+            chosen->build(own, {parser.value(from), parser.value(to)});
         if (!report)
-            return ExitRefused;
+            return int(ExitRefused);
         const Pages pages = report->paginate(Clock::now());
         const QString failure = writePdf(pages, parser.value(outFile));
         if (!failure.isEmpty()) {
             err() << "Não foi possível gravar " << parser.value(outFile) << ": " << failure << '\n';
-            return ExitFailed;
+            return int(ExitFailed);
         }
         out() << "Relatório gravado em " << parser.value(outFile) << " (" << pages.count()
               << (pages.count() == 1 ? " página)\n" : " páginas)\n");
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitFailed;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
-    return ExitOk;
+        return int(ExitOk);
+    });
 }
 
 } // namespace kelvora::cli

@@ -1,12 +1,9 @@
 #include "cli/CliCommand.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
-#include "data/DataFolder.h"
 #include "data/SchemaUpgrade.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 
 namespace kelvora::cli {
 
@@ -29,31 +26,20 @@ int runUpgrade(const QStringList& arguments)
         return ExitUsage;
     }
 
-    const QString folder = DataFolder::resolve(parser.value(dir));
-    if (!QDir(folder).exists()) {
-        err() << "A pasta de dados não existe: " << folder << '\n';
-        return ExitFailed;
-    }
-    try {
-        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
-        const UpgradeResult result = SchemaUpgrade(*own).run();
+    return onOwnDatabase(parser.value(dir), [](Connection& own) {
+        const UpgradeResult result = SchemaUpgrade(own).run();
         for (const QString& change : result.changes)
             out() << change << '\n';
         if (result.failed) {
             err() << "A atualização parou; a etapa que falhou foi desfeita e será tentada de novo "
                      "na próxima vez: "
                   << result.failure << '\n';
-            return ExitFailed;
+            return int(ExitFailed);
         }
         if (result.changes.isEmpty())
             out() << "Nada a atualizar: o banco de dados já está na versão atual.\n";
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitFailed;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
-    return ExitOk;
+        return int(ExitOk);
+    });
 }
 
 } // namespace kelvora::cli
