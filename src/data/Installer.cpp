@@ -121,6 +121,20 @@ void createBrandelStandIn(Connection& brandel)
     transaction.commit();
 }
 
+void createCorvunStandIn(Connection& corvun, const GymIdentity& gym)
+{
+    Transaction transaction(corvun, QStringLiteral("Wufvar"));
+    SchemaWriter::create(corvun, Schema::corvunTables());
+    Rows::insert(corvun, QStringLiteral("Wufvar"),
+                 {{QStringLiteral("ACADEMIA"), gym.name},
+                  {QStringLiteral("ENDERACADEMIA"), gym.address},
+                  {QStringLiteral("COMPLEMENTO1"), gym.complement1},
+                  {QStringLiteral("PATH_EXERCICIO"), Nao},
+                  {QStringLiteral("TEMPO_REAVALIACAO"), QStringLiteral("0")},
+                  {QStringLiteral("Imp_Alongamento"), Sim}});
+    transaction.commit();
+}
+
 void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
                            const QString& masterPassword)
 {
@@ -130,9 +144,10 @@ void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
             QStringLiteral("Instalação recusada: %1.").arg(bad.join(QStringLiteral("; "))));
 
     QDir folder(folderPath);
-    const QStringList ours{QLatin1String(DataLinkFile::Kelvora),
-                           QLatin1String(DataLinkFile::Brandel), QLatin1String(OwnDatabaseFile),
-                           QLatin1String(BrandelDatabaseFile)};
+    const QStringList ours{
+        QLatin1String(DataLinkFile::Kelvora), QLatin1String(DataLinkFile::Brandel),
+        QLatin1String(DataLinkFile::Corvun),  QLatin1String(OwnDatabaseFile),
+        QLatin1String(BrandelDatabaseFile),   QLatin1String(CorvunDatabaseFile)};
     for (const QString& name : ours)
         if (folder.exists(name))
             throw ConfigError(
@@ -145,6 +160,8 @@ void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
     const DataLink ownLink{DataLink::Provider::SQLite, QLatin1String(OwnDatabaseFile), {}, {}, {}};
     const DataLink brandelLink{
         DataLink::Provider::SQLite, QLatin1String(BrandelDatabaseFile), {}, {}, {}};
+    const DataLink corvunLink{
+        DataLink::Provider::SQLite, QLatin1String(CorvunDatabaseFile), {}, {}, {}};
     QStringList created;
     try {
         {
@@ -159,9 +176,17 @@ void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
             brandel.open(Connection::OpenMode::CreateFile);
             createBrandelStandIn(brandel);
         }
+        {
+            Connection corvun(Connection::Corvun, corvunLink, folder.absolutePath());
+            created << corvun.sqliteFile();
+            corvun.open(Connection::OpenMode::CreateFile);
+            createCorvunStandIn(corvun, gym);
+        }
         // The own data-link file comes last: its presence marks a complete installation.
         created << folder.filePath(QLatin1String(DataLinkFile::Brandel));
         DataLinkFile::write(created.last(), brandelLink);
+        created << folder.filePath(QLatin1String(DataLinkFile::Corvun));
+        DataLinkFile::write(created.last(), corvunLink);
         created << folder.filePath(QLatin1String(DataLinkFile::Kelvora));
         DataLinkFile::write(created.last(), ownLink);
     } catch (...) {

@@ -17,11 +17,12 @@ struct GymIdentity {
 };
 
 // Creation of a new installation: the own database with its settings row, the
-// master user and the reference rows, and the stand-in gym-management database.
+// master user and the reference rows, and the stand-ins of the companion databases.
 namespace Installer {
 
 inline constexpr const char* OwnDatabaseFile = "Kelvora.db";
 inline constexpr const char* BrandelDatabaseFile = "Brandel.db";
+inline constexpr const char* CorvunDatabaseFile = "Corvun.db";
 
 // What is wrong with the given identity and password (empty when all is well).
 QStringList problems(const GymIdentity& gym, const QString& masterPassword);
@@ -33,9 +34,13 @@ void createOwnDatabase(Connection& own, const GymIdentity& gym, const QString& m
 // Creates the tables of the gym-management database that the program reads.
 void createBrandelStandIn(Connection& brandel);
 
-// The embedded default in `folder`: SQLite files for both databases and their
-// data-link files. Refuses (ConfigError) when the folder already holds a database
-// or the input is bad; after any failure the folder is as it was.
+// Creates the tables of the training database that the program reads, with the
+// training product's one settings row naming the gym.
+void createCorvunStandIn(Connection& corvun, const GymIdentity& gym);
+
+// The embedded default in `folder`: SQLite files for the own database and the
+// two companion stand-ins, and their data-link files. Refuses (ConfigError) when the folder already
+// holds a database or the input is bad; after any failure the folder is as it was.
 void createEmbeddedDefault(const QString& folder, const GymIdentity& gym,
                            const QString& masterPassword);
 

@@ -436,6 +436,12 @@ Table gorduraCrianca()
             {}};
 }
 
+// Staff of the companion products: the teacher named on a training sheet.
+Table staff()
+{
+    return {QStringLiteral("FUNCIONARIOS"), {text("MATRICULA", 10), text("nome", 35)}, {}};
+}
+
 } // namespace
 
 namespace Schema {
@@ -499,6 +505,47 @@ const QVector<Table>& brandelTables()
         {QStringLiteral("AgendadoMedica"), {text("MATRICULA", 10), date("DATA")}, {}},
         {QStringLiteral("Caixa"), {date("DATAABERTURA")}, {}},
         atividades(),
+        staff(),
+    };
+    return tables;
+}
+
+const QVector<Table>& corvunTables()
+{
+    // The columns the training-sheet printing reads from the training product.
+    static const auto weekDays = [](QVector<Column> columns) {
+        add(columns, ColumnType::Bit, {"DOM", "SEG", "TER", "QUA", "QUI", "SEX", "SAB"});
+        return columns;
+    };
+    static const auto stretches = [] {
+        QVector<Column> columns{id(), text("MATRICULA", 10), memo("OBS"), text("Treino", 1),
+                                date("Data")};
+        for (int n = 1; n <= 23; ++n)
+            columns.append(
+                {QStringLiteral("Alogamento_%1").arg(n, 2, 10, QLatin1Char('0')), ColumnType::Bit});
+        return columns;
+    };
+    static const QVector<Table> tables{
+        {QStringLiteral("Wufvar"),
+         {text("ACADEMIA", 35), text("ENDERACADEMIA", 40), text("COMPLEMENTO1", 40),
+          text("PATH_EXERCICIO", 3), text("TEMPO_REAVALIACAO", 2), text("Imp_Alongamento", 3)},
+         {}},
+        {QStringLiteral("TREINO"),
+         weekDays({text("MATRICULA", 10), text("CODIGO_EXERCICIO", 3), text("PROFESSOR", 10),
+                   text("REPETICOES", 11), text("REGULAGEM", 11), smallint("ORDEM"),
+                   text("TREINO", 1), text("SERIES", 2), text("PESO", 11), smallint("INTERVALO"),
+                   text("OBS", 30), date("DATA")})
+             << date("DATA_REAVALIACAO"),
+         {}},
+        {QStringLiteral("AEROBICA"),
+         weekDays({text("MATRICULA", 10), smallint("DURACAO"), real("VELOCIDADE"),
+                   real("NIVEL_DIFICULDADE"), text("CODIGO_EXERCICIO", 3), date("DATA")}),
+         {}},
+        {QStringLiteral("EXERCICIOS"),
+         {text("CODIGO", 3), text("DESCRICAO", 35), text("DESCRICAOABREVIADA", 15)},
+         key({"CODIGO"})},
+        {QStringLiteral("ALONGAMENTO"), stretches(), {}},
+        staff(),
     };
     return tables;
 }

@@ -39,13 +39,14 @@ struct AssessmentTable {
     QString dateColumn;
 };
 
-// The tables of the program's own database and of the stand-in gym-management
-// database, as the program reads and writes them. Identifiers are unquoted (so
-// PostgreSQL folds them) except names that cannot stand unquoted, such as "2X".
+// The tables of the program's own database and of the stand-ins of the companion
+// gym-management and training databases, as the program reads and writes them. Identifiers are
+// unquoted (so PostgreSQL folds them) except names that cannot stand unquoted, such as "2X".
 namespace Schema {
 
 const QVector<Table>& ownTables();
 const QVector<Table>& brandelTables();
+const QVector<Table>& corvunTables();
 const Table& ownTable(const QString& name); // throws std::out_of_range for an unknown name
 
 // The thirteen per-assessment tables, in the order the deletion, the purge and the

@@ -47,6 +47,13 @@ private slots:
         const DataLink link = DataLinkFile::read(folder + QStringLiteral("/Kelvora.udl"));
         QCOMPARE(link.provider, DataLink::Provider::SQLite);
         QCOMPARE(DataLinkFile::read(folder + QStringLiteral("/Brandel.udl")).provider, DataLink::Provider::SQLite);
+        // The training stand-in answers the reachability test with its one settings row.
+        auto corvun = Connection::fromFile(Connection::Corvun, folder, QStringLiteral("Corvun.udl"));
+        corvun->open();
+        QSqlQuery training = corvun->select(QStringLiteral("Wufvar"), QStringLiteral("SELECT ACADEMIA, PATH_EXERCICIO, TEMPO_REAVALIACAO FROM Wufvar"));
+        QVERIFY(training.next());
+        QCOMPARE(training.value(0).toString(), QStringLiteral("ACADEMIA CORPO SÃO"));
+        corvun->close();
         Connection own(Connection::Kelvora, link, folder);
         own.open();
         QStringList tables = own.database().tables();

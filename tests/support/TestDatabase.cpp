@@ -130,6 +130,24 @@ void TestDatabase::addUser(const QString& code, const QString& name, const QStri
     Rows::insert(*own, QStringLiteral("Usuarios"), row);
 }
 
+std::unique_ptr<Connection> TestDatabase::installCorvun()
+{
+    DataLink link{DataLink::Provider::SQLite, QStringLiteral("Corvun.db"), {}, {}, {}};
+    auto mode = Connection::OpenMode::CreateFile;
+    if (m_backend == Postgres) {
+        const QString database = QString(m_serverDatabases.first()).replace(QStringLiteral("_own"), QStringLiteral("_corvun"));
+        administer(m_server, QStringLiteral("CREATE DATABASE %1").arg(database));
+        m_serverDatabases << database;
+        link = serverLink(m_server, database);
+        mode = Connection::OpenMode::Existing;
+    }
+    auto corvun = std::make_unique<Connection>(Connection::Corvun, link, folder());
+    corvun->open(mode);
+    Installer::createCorvunStandIn(*corvun, GymIdentity{QStringLiteral("ACADEMIA TESTE"), {}, {}, {}, {}});
+    DataLinkFile::write(folder() + QStringLiteral("/Corvun.udl"), link);
+    return corvun;
+}
+
 std::unique_ptr<Connection> TestDatabase::connect(const QString& role) const
 {
     auto connection = std::make_unique<Connection>(

@@ -46,6 +46,10 @@ public:
     void addUser(const QString& code, const QString& name, const QString& password,
                  const ColumnValues& columns = {}) const;
 
+    // The training stand-in beside the other two (a third database, its data-link
+    // file written); returns a connection to it, open.
+    std::unique_ptr<Connection> installCorvun();
+
     // An open connection to the own (or gym-management) database.
     std::unique_ptr<Connection> connect(const QString& role = Connection::Kelvora) const;
 

@@ -1,5 +1,6 @@
 #include "gui/app/MainWindow.h"
 
+#include "data/Companion.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/ReferenceData.h"
@@ -117,7 +118,7 @@ void MainWindow::readSettings()
         QSqlQuery query = m_own->select(
             QStringLiteral("Moxcvar"), QStringLiteral("SELECT PATH_AVALIA, ACADEMIA FROM Moxcvar"));
         if (query.next()) {
-            m_ownStudentRegister = !isNao(query.value(0));
+            m_ownStudentRegister = Companion::ownRegisterSetting(query.value(0));
             m_gymName = query.value(1).toString();
         }
     } catch (const DataError&) {
