@@ -61,6 +61,7 @@ const CliCommand* commandNamed(const QString& name);
 int runInit(const QStringList& arguments);
 int runReport(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
+int runCompanion(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -76,6 +76,8 @@ const QVector<CliCommand>& commands()
          CliCommand::Needs::Painting},
         {"calc", "calcula um protocolo de composição corporal", runCalc},
         {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
+        {"companion", "bancos companheiros: dados de exemplo (seed) e situação (status)",
+         runCompanion},
     };
     return list;
 }

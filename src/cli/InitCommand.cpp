@@ -14,7 +14,8 @@ int runInit(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Cria na pasta de dados o banco embutido padrão (SQLite): Kelvora.udl, Brandel.udl e\n"
         "Corvun.udl, as tabelas, a linha de configuração, os dados de referência e o\n"
-        "usuário mestre (código 00). Recusa uma pasta que já tem banco de dados, sem alterar nada."));
+        "usuário mestre (código 00). Recusa uma pasta que já tem banco de dados, sem alterar "
+        "nada."));
     parser.addHelpOption();
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
                                  QStringLiteral("DIR"));

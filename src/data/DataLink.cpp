@@ -2,6 +2,7 @@
 
 #include "data/DataError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -25,6 +26,16 @@ int DataLink::port() const
 {
     const int colon = dataSource.lastIndexOf(QLatin1Char(':'));
     return colon < 0 ? 5432 : dataSource.mid(colon + 1).trimmed().toInt();
+}
+
+QString DataLink::location(const QString& folder) const
+{
+    if (provider == Provider::SQLite)
+        return QStringLiteral("SQLite, ") + QDir(folder).absoluteFilePath(dataSource);
+    QString text = QStringLiteral("PostgreSQL, %1:%2/%3").arg(host()).arg(port()).arg(catalog);
+    if (!user.isEmpty())
+        text += QStringLiteral(", usuário ") + user;
+    return text;
 }
 
 bool DataLink::operator==(const DataLink& other) const

@@ -17,6 +17,9 @@ struct DataLink {
     QString providerName() const;
     QString host() const; // PostgreSQL: the host part of the data source
     int port() const;     // PostgreSQL: the port, 5432 when none is given
+    // Where the database is, for people to read: the file, or server, database and
+    // user; never the password.
+    QString location(const QString& folder) const;
 
     bool operator==(const DataLink& other) const;
 };
