@@ -19,4 +19,11 @@ inline bool isValidPassword(const QString& password)
     return true;
 }
 
+// A user code is two characters; one typed digit gets a leading "0".
+inline QString padUserCode(const QString& typed)
+{
+    const QString code = typed.trimmed();
+    return code.size() == 1 ? QLatin1Char('0') + code : code;
+}
+
 } // namespace kelvora
