@@ -58,11 +58,6 @@ inline QStringList columns()
     return names;
 }
 
-inline bool isRightColumn(const QString& column)
-{
-    return columns().contains(column);
-}
-
 // The caption of a group's frame in the editor and of its choice in " Menu Principal ".
 inline QString groupCaption(UserRight::Group group)
 {

@@ -169,8 +169,13 @@ QWidget* AccessLevelEditor::groupPage(UserRight::Group group, const QString& nam
     const QString caption = UserRights::groupCaption(group);
     auto* page = new QGroupBox(QLatin1Char(' ') + caption + QLatin1Char(' '), m_pages);
     auto* layout = new QVBoxLayout(page);
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const auto rightsForm = [](QWidget* parent) {
+        auto* form = new QFormLayout(parent);
+        form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        return form;
+    };
+    auto* form = rightsForm(nullptr);
     layout->addLayout(form);
     QFormLayout* tables = nullptr;
     for (const UserRight& right : UserRights::all()) {
@@ -180,12 +185,13 @@ QWidget* AccessLevelEditor::groupPage(UserRight::Group group, const QString& nam
         combo->setObjectName(QStringLiteral("DBCBX") + right.columnName());
         combo->addItems({Sim, Nao});
         combo->setFocusPolicy(Qt::StrongFocus);
+        combo->setMinimumContentsLength(4);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         new RightField(combo, [this, combo] { enterPressed(combo); });
         m_rights.append(combo);
         if (right.table && !tables) {
             auto* frame = new QGroupBox(QStringLiteral("Tabelas"), page);
-            tables = new QFormLayout(frame);
-            tables->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tables = rightsForm(frame);
             layout->addWidget(frame);
         }
         (right.table ? tables : form)->addRow(right.labelText(), combo);

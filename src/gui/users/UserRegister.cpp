@@ -95,6 +95,7 @@ UserRegister::UserRegister(MainWindow& window, QWidget* parent)
     m_code->setFixedWidth(m_code->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
     m_name->setObjectName(QStringLiteral("DBEDTNOME"));
     m_name->setMaxLength(26);
+    m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('M'))));
     TextInput::forceUpperCase(m_name);
     m_physician->setObjectName(QStringLiteral("DBCHKEXAMEMEDICO"));
 
