@@ -55,6 +55,7 @@ const QVector<CliCommand>& commands()
          CliCommand::Needs::Painting},
         {"calc", "calcula um protocolo de composição corporal", runCalc},
         {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
+        {"user", "mantém os usuários e seus direitos (list, add, delete, rights)", runUser},
     };
     return list;
 }

@@ -253,7 +253,7 @@ void AccessLevelEditor::change()
     const QString selected = m_grid->currentCode();
     if (selected.isEmpty())
         return;
-    if (selected == MasterUserCode && m_window.userCode() != MasterUserCode) {
+    if (!mayChangeUser(selected, m_window.userCode())) {
         Messages::inform(Msg::DadoNaoPodeSerAlterado, UserTexts::Master);
         return;
     }

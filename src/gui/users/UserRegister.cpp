@@ -200,7 +200,7 @@ void UserRegister::include()
 void UserRegister::codeEntered()
 {
     const QString code = padUserCode(m_code->text());
-    if (code.isEmpty()) {
+    if (!isValidUserCode(code)) {
         refuseField(m_code, Msg::CodigoIncorreto);
         return;
     }
@@ -264,13 +264,13 @@ void UserRegister::clearNewPasswords()
     m_newPassword->setFocus();
 }
 
-// Only the master may touch the master's record; nobody deletes it, nor himself.
-bool UserRegister::refusedOnMaster(bool selfToo)
+// Tells and returns true when the logged-in user may not change (or delete) the selected one.
+bool UserRegister::refusedOnMaster(bool deleting)
 {
     const QString selected = m_grid->currentCode();
+    const QString loggedIn = m_window.userCode();
     const bool refused =
-        selfToo ? (selected == MasterUserCode || selected == m_window.userCode())
-                : (selected == MasterUserCode && m_window.userCode() != MasterUserCode);
+        deleting ? !mayDeleteUser(selected, loggedIn) : !mayChangeUser(selected, loggedIn);
     if (refused)
         Messages::inform(Msg::DadoNaoPodeSerAlterado, UserTexts::Master);
     return refused;

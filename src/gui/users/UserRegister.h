@@ -43,7 +43,7 @@ private:
     void repetitionEntered();
     void currentPasswordEntered();
 
-    bool refusedOnMaster(bool selfToo);
+    bool refusedOnMaster(bool deleting);
     bool readSelectedUser();
     bool passwordsAccepted();
     bool write();
