@@ -464,6 +464,20 @@ private slots:
         row = userRow(db, QStringLiteral("05"));
         QVERIFY(PasswordHash::verify(row.value("SENHA").toString(), passwords[0]));
         QCOMPARE(registers[1]->windowTitle(), QStringLiteral("INCLUSÃO DE USUÁRIO"));
+
+        // A code taken by another station between its check and the confirmation.
+        messages.clear();
+        type(registers[1], "DBEDTCODIGO", QStringLiteral("08"));
+        db.addUser(QStringLiteral("08"), QStringLiteral("OUTRA ESTACAO"), QStringLiteral("OUTRA8"));
+        type(registers[1], "DBEDTNOME", QStringLiteral("ANA"));
+        type(registers[1], "EDTSENHANOVA", QStringLiteral("ANA123"));
+        type(registers[1], "EDTSENHACONFIRMA", QStringLiteral("ANA123"));
+        messages.answer(Messages::No);
+        click(registers[1], "BBNCONFIRMA");
+        QCOMPARE(messagesWithDetails(messages),
+                 (QStringList{"Deseja que este Usuário tenha acesso COMPLETO ?", "Registro já alocado / Usuarios"}));
+        QCOMPARE(userRow(db, QStringLiteral("08")).value("NOME").toString(), QStringLiteral("OUTRA ESTACAO"));
+        QCOMPARE(registers[1]->findChild<UserGrid*>()->nameOf(QStringLiteral("08")), QStringLiteral("OUTRA ESTACAO"));
     }
 
     // The listing settles the interval as typed and lists it on the screen or the printer.
