@@ -63,5 +63,6 @@ int runReport(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
 int runCompanion(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
+int runUser(const QStringList& arguments);
 
 } // namespace kelvora::cli

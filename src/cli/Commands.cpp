@@ -78,6 +78,7 @@ const QVector<CliCommand>& commands()
         {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
         {"companion", "bancos companheiros: dados de exemplo (seed) e situação (status)",
          runCompanion},
+        {"user", "mantém os usuários e seus direitos (list, add, delete, rights)", runUser},
     };
     return list;
 }

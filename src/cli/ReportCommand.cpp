@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "data/Connection.h"
+#include "data/Users.h"
 #include "domain/Clock.h"
 #include "report/Output.h"
 #include "report/users/UserListReport.h"
@@ -30,12 +31,12 @@ QString gymName(const Connection& own)
 // Builds the user list, or explains on err() why not (returning nothing).
 std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOptions& options)
 {
-    const UserListReport::Interval interval = UserListReport::settle(own, options.from, options.to);
+    const Users::Interval interval = Users::settle(own, options.from, options.to);
     if (!interval.refusal.isEmpty()) {
         err() << interval.refusal << ' ' << interval.refusalDetail << '\n';
         return nullptr;
     }
-    return UserListReport::build(gymName(own), interval, UserListReport::read(own, interval));
+    return UserListReport::build(gymName(own), interval, Users::list(own, interval));
 }
 
 struct Document {

@@ -8,6 +8,7 @@
 #include "data/Rows.h"
 #include "data/Schema.h"
 #include "data/SchemaWriter.h"
+#include "data/Users.h"
 #include "domain/UserRules.h"
 #include "domain/YesNo.h"
 
@@ -73,10 +74,7 @@ ColumnValues masterUser(const QString& password)
                         {QStringLiteral("SENHA"), PasswordHash::hash(password)},
                         {QStringLiteral("NOMECOMPLETO"), QStringLiteral("USUÁRIO MESTRE")},
                         {QStringLiteral("EXAMEMEDICO"), 0}};
-    for (const Column& column : Schema::ownTable(QStringLiteral("Usuarios")).columns)
-        if (column.type == ColumnType::Text && column.length == 3)
-            values.append({column.name, Sim});
-    return values;
+    return values + Users::allRights(true);
 }
 
 void checkLength(QStringList& problems, const QString& value, int max, const QString& what)

@@ -19,4 +19,28 @@ inline bool isValidPassword(const QString& password)
     return true;
 }
 
+// A user code is two digits; one typed digit gets a leading "0".
+inline QString padUserCode(const QString& typed)
+{
+    const QString code = typed.trimmed();
+    return code.size() == 1 ? QLatin1Char('0') + code : code;
+}
+
+inline bool isValidUserCode(const QString& code)
+{
+    return code.size() == 2 && code.at(0).isDigit() && code.at(1).isDigit();
+}
+
+// Only the master changes the master's record or rights.
+inline bool mayChangeUser(const QString& user, const QString& loggedIn)
+{
+    return user != MasterUserCode || loggedIn == MasterUserCode;
+}
+
+// Nobody deletes the master, nor himself.
+inline bool mayDeleteUser(const QString& user, const QString& loggedIn)
+{
+    return user != MasterUserCode && user != loggedIn;
+}
+
 } // namespace kelvora

@@ -221,15 +221,20 @@ void ReportPreview::render()
 
 void ReportPreview::print()
 {
-    if (pageCount() == 0)
-        return;
+    if (pageCount() > 0)
+        printOnChosenPrinter(this, *m_document, m_pages.at(0).layout());
+}
+
+void ReportPreview::printOnChosenPrinter(QWidget* parent, const report::Printable& document,
+                                         const QPageLayout& layout)
+{
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_document->title());
-    printer.setPageLayout(m_pages.at(0).layout());
-    if (!FileDialogs::choosePrinter(this, printer))
+    printer.setDocName(document.title());
+    printer.setPageLayout(layout);
+    if (!FileDialogs::choosePrinter(parent, printer))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = report::print(m_document->paginate(Clock::now()), printer);
+    const bool printed = report::print(document.paginate(Clock::now()), printer);
     QApplication::restoreOverrideCursor();
     if (!printed)
         Messages::inform(NotPrinted, printer.printerName());

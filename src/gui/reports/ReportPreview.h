@@ -37,6 +37,12 @@ public:
     // The name "Salvar PDF" proposes: the title, without what file names may not hold.
     static QString proposedFileName(const QString& title);
 
+    // Prints `document` on the printer the user chooses, offered with `layout`: what
+    // "Imprimir" does, for screens that print without showing the preview. The
+    // document is laid out only once a printer was chosen.
+    static void printOnChosenPrinter(QWidget* parent, const report::Printable& document,
+                                     const QPageLayout& layout);
+
 public slots:
     void showPage(int index);
     void showPageWidth();

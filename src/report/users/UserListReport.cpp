@@ -1,74 +1,17 @@
 #include "report/users/UserListReport.h"
 
-#include "data/Connection.h"
-#include "domain/MessageTexts.h"
-
-#include <QSqlQuery>
-
 namespace kelvora::report::UserListReport {
 
-namespace {
-
-const QString Table = QStringLiteral("Usuarios");
-
-QString padded(const QString& code)
-{
-    const QString trimmed = code.trimmed();
-    return trimmed.size() == 1 ? QLatin1Char('0') + trimmed : trimmed;
-}
-
-bool isRegistered(const Connection& own, const QString& code)
-{
-    QSqlQuery query =
-        own.select(Table, QStringLiteral("SELECT CODIGO FROM USUARIOS WHERE CODIGO = ?"), {code});
-    return query.next();
-}
-
-} // namespace
-
-Interval settle(const Connection& own, const QString& first, const QString& last)
-{
-    QSqlQuery bounds =
-        own.select(Table, QStringLiteral("SELECT MIN(CODIGO), MAX(CODIGO) FROM USUARIOS"));
-    bounds.next();
-    Interval interval{padded(first), padded(last), {}, {}};
-    if (interval.first.isEmpty())
-        interval.first = bounds.value(0).toString();
-    if (interval.last.isEmpty())
-        interval.last = bounds.value(1).toString();
-
-    const std::pair<QString, QString> codes[] = {{QStringLiteral("Código Inicial"), interval.first},
-                                                 {QStringLiteral("Código Final"), interval.last}};
-    for (const auto& [label, code] : codes) {
-        if (code.isEmpty() || !isRegistered(own, code)) {
-            interval.refusal = Msg::CodigoNaoCadastrado;
-            interval.refusalDetail = label + QLatin1Char(' ') + code;
-            return interval;
-        }
-    }
-    if (interval.last.toInt() < interval.first.toInt()) {
-        interval.refusal = Msg::IntervaloInvalido;
-        interval.refusalDetail = interval.first + QStringLiteral(" a ") + interval.last;
-    }
-    return interval;
-}
-
-DataTable read(const Connection& own, const Interval& interval)
-{
-    QSqlQuery query =
-        own.select(Table,
-                   QStringLiteral("SELECT CODIGO, NOME FROM USUARIOS "
-                                  "WHERE (CODIGO >= ?) AND (CODIGO <= ?) ORDER BY CODIGO"),
-                   {interval.first, interval.last});
-    return DataTable::fromQuery(query);
-}
-
-std::unique_ptr<Report> build(const QString& gymName, const Interval& interval, DataTable users)
+std::unique_ptr<Report> build(const QString& gymName, const Users::Interval& interval,
+                              const QVector<Users::Entry>& users)
 {
     auto report = std::make_unique<Report>(Title);
     const double width = report->bandWidth();
-    const int count = users.rowCount();
-    report->setData(std::move(users));
+    DataTable rows({QStringLiteral("CODIGO"), QStringLiteral("NOME")});
+    for (const Users::Entry& user : users)
+        rows.addRow({user.code, user.name});
+    const int count = rows.rowCount();
+    report->setData(std::move(rows));
 
     Band& header = report->pageHeader();
     header.setHeight(26);
