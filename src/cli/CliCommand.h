@@ -56,5 +56,6 @@ int runInit(const QStringList& arguments);
 int runReport(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
+int runConfig(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -55,6 +55,7 @@ const QVector<CliCommand>& commands()
          CliCommand::Needs::Painting},
         {"calc", "calcula um protocolo de composição corporal", runCalc},
         {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
+        {"config", "mostra ou altera a configuração do sistema", runConfig},
     };
     return list;
 }

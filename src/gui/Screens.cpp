@@ -1,13 +1,18 @@
 #include "gui/Screens.h"
 
 #include "gui/app/MainWindow.h"
+#include "gui/maintenance/ActivitiesWindow.h"
+#include "gui/maintenance/SystemConfigurationWindow.h"
 
 namespace kelvora {
 
 void installScreens(MainWindow& window)
 {
     // One line per screen: window.registerScreen(QStringLiteral("MNITEM"), factory);
-    (void)window;
+    window.registerScreen(QStringLiteral("MNPARAMETRIZACAODOSISTEMA"),
+                          [](MainWindow& w) { return new SystemConfigurationWindow(w); });
+    window.registerScreen(QStringLiteral("MNATIVIDADES"),
+                          [](MainWindow& w) { return new ActivitiesWindow(w); });
 }
 
 } // namespace kelvora
