@@ -19,6 +19,7 @@ ActivitiesHelpDialog::ActivitiesHelpDialog(QWidget* parent)
         return label;
     };
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(18, 14, 18, 18);
     grid->setVerticalSpacing(6);
     grid->addWidget(heading, 0, 0, 1, 2, Qt::AlignHCenter);
     grid->addWidget(

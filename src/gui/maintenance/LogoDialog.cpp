@@ -46,7 +46,9 @@ LogoDialog::LogoDialog(SettingsEdit& edit, QWidget* parent)
     m_frame->setAlignment(Qt::AlignCenter);
     m_frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_frame->setMinimumSize(320, 200);
-    m_frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    QSizePolicy framePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    framePolicy.setRetainSizeWhenHidden(true); // "Limpa" leaves the buttons where they were
+    m_frame->setSizePolicy(framePolicy);
 
     auto* choose = new QPushButton(QStringLiteral("Logotipo Academia"), this);
     choose->setObjectName(QStringLiteral("BBNLOGO"));
