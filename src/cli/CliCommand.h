@@ -64,5 +64,6 @@ int runCalc(const QStringList& arguments);
 int runCompanion(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
 int runUser(const QStringList& arguments);
+int runConfig(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -1,6 +1,8 @@
 #include "gui/Screens.h"
 
 #include "gui/app/MainWindow.h"
+#include "gui/maintenance/ActivitiesWindow.h"
+#include "gui/maintenance/SystemConfigurationWindow.h"
 #include "gui/users/AccessLevelEditor.h"
 #include "gui/users/UserRegister.h"
 
@@ -13,6 +15,10 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new UserRegister(w); });
     window.registerScreen(QStringLiteral("MNPARAMETRIZACAODOUSUARIO"),
                           [](MainWindow& w) { return new AccessLevelEditor(w); });
+    window.registerScreen(QStringLiteral("MNPARAMETRIZACAODOSISTEMA"),
+                          [](MainWindow& w) { return new SystemConfigurationWindow(w); });
+    window.registerScreen(QStringLiteral("MNATIVIDADES"),
+                          [](MainWindow& w) { return new ActivitiesWindow(w); });
 }
 
 } // namespace kelvora

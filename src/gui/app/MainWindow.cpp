@@ -123,8 +123,14 @@ void MainWindow::readSettings()
         }
     } catch (const DataError&) {
     }
+    applyStudentRegisterMode(m_ownStudentRegister);
+}
+
+void MainWindow::applyStudentRegisterMode(bool ownRegister)
+{
+    m_ownStudentRegister = ownRegister;
     for (const char* name : {"MNALUNOS", "MNATIVIDADES", "N6", "N7"})
-        m_items.value(QLatin1String(name))->setVisible(m_ownStudentRegister);
+        m_items.value(QLatin1String(name))->setVisible(ownRegister);
 }
 
 void MainWindow::registerScreen(const QString& itemName, ScreenFactory factory)

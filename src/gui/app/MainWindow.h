@@ -60,6 +60,8 @@ public:
 
     int openScreens() const { return m_openScreens; }
     bool ownStudentRegister() const { return m_ownStudentRegister; }
+    // The student-register flag and the menu items that come and go with it.
+    void applyStudentRegisterMode(bool ownRegister);
     QString gymName() const { return m_gymName; }
     int exitState() const { return m_exitState; }
     bool timerRunning() const { return m_timer.isActive(); }

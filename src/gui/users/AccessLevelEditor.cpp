@@ -8,7 +8,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/users/UserGrid.h"
 #include "gui/users/UserTexts.h"
-#include "gui/widgets/ChildScreen.h"
+#include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/Messages.h"
 
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "gui/users/UserHelpDialog.h"
 #include "gui/users/UserListing.h"
 #include "gui/users/UserTexts.h"
-#include "gui/widgets/ChildScreen.h"
+#include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/TextInput.h"

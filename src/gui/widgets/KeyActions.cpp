@@ -49,4 +49,12 @@ void on(QWidget* widget, const QList<int>& keys, std::function<void()> action)
     widget->installEventFilter(new KeyFilter(widget, keys, std::move(action)));
 }
 
+void enterMovesAlong(const QList<QWidget*>& order)
+{
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        QWidget* next = order.at(i + 1);
+        on(order.at(i), {Qt::Key_Return}, [next] { next->setFocus(); });
+    }
+}
+
 } // namespace kelvora::KeyActions

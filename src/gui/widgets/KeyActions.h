@@ -14,4 +14,7 @@ namespace kelvora::KeyActions {
 // stands for both Enter keys.
 void on(QWidget* widget, const QList<int>& keys, std::function<void()> action);
 
+// Enter in each widget of `order` moves the focus to the next one.
+void enterMovesAlong(const QList<QWidget*>& order);
+
 } // namespace kelvora::KeyActions

@@ -1,8 +1,12 @@
-#include "gui/widgets/ChildScreen.h"
-
-#include <QMdiSubWindow>
+#include "gui/widgets/ChildWindow.h"
 
 namespace kelvora {
+
+ChildWindow::ChildWindow(QWidget* parent)
+    : QMdiSubWindow(parent, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
 
 void closeChildScreen(QWidget* screen)
 {
