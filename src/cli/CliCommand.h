@@ -36,6 +36,11 @@ struct CliCommand {
 QTextStream& out();
 QTextStream& err();
 
+// The next line of standard input, for a password: never an argument, since every
+// user of the machine can read the arguments of a running process. On a terminal
+// `prompt` is shown on standard error and the typing is not echoed.
+QString readSecretLine(const QString& prompt);
+
 // Parses a command's arguments. Returns the exit status when the command is done
 // already: a parse error (usage on standard error) or --help (on standard output).
 std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments);

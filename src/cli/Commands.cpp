@@ -9,6 +9,11 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#include <unistd.h>
+#endif
+
 namespace kelvora::cli {
 
 QTextStream& out()
@@ -21,6 +26,27 @@ QTextStream& err()
 {
     static QTextStream stream(stderr);
     return stream;
+}
+
+QString readSecretLine(const QString& prompt)
+{
+    static QTextStream in(stdin);
+#ifdef Q_OS_UNIX
+    if (isatty(STDIN_FILENO)) {
+        err() << prompt << ": " << Qt::flush;
+        termios typed{};
+        tcgetattr(STDIN_FILENO, &typed);
+        termios hidden = typed;
+        hidden.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+        const QString line = in.readLine();
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &typed);
+        err() << '\n' << Qt::flush;
+        return line;
+    }
+#endif
+    (void)prompt;
+    return in.readLine();
 }
 
 std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments)

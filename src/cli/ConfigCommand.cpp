@@ -1,14 +1,13 @@
 #include "cli/CliCommand.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
-#include "data/DataFolder.h"
 #include "data/Schema.h"
 #include "data/SettingsEdit.h"
 #include "data/SettingsRules.h"
 
 #include <QCommandLineParser>
-#include <QDir>
+
+#include <algorithm>
 
 namespace kelvora::cli {
 
@@ -53,9 +52,18 @@ int set(Connection& own, const QStringList& assignments)
     SettingsEdit settings(own);
     for (const QString& assignment : assignments) {
         const QString typed = assignment.section(QLatin1Char('='), 0, 0);
-        const QString text = assignment.section(QLatin1Char('='), 1);
+        QString text = assignment.section(QLatin1Char('='), 1);
         // The schema's spelling, whatever case was typed.
         const Column* column = settingsTable().column(typed);
+        if (column && column->name == Password) {
+            // Every user of the machine can read a running command's arguments.
+            if (text != QLatin1String("-")) {
+                err() << "Nada foi alterado: a senha do e-mail vem da entrada padrão; use "
+                         "PASSWORD=-.\n";
+                return ExitRefused;
+            }
+            text = readSecretLine(QStringLiteral("Senha do e-mail"));
+        }
         const SettingsRules::Parsed parsed =
             SettingsRules::parse(column ? column->name : typed, text);
         if (!parsed.problem.isEmpty()) {
@@ -88,7 +96,8 @@ int runConfig(const QStringList& arguments)
         "  config set COLUNA=valor ...\n"
         "                         altera as colunas com as mesmas regras da tela de\n"
         "                         configuração; um valor recusado não altera nada\n"
-        "                         (saída 2, com o motivo)"));
+        "                         (saída 2, com o motivo); PASSWORD=- lê a senha do\n"
+        "                         e-mail da entrada padrão, nunca dos argumentos"));
     parser.addHelpOption();
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
                                  QStringLiteral("DIR"));
@@ -109,20 +118,9 @@ int runConfig(const QStringList& arguments)
         return ExitUsage;
     }
 
-    const QString folder = DataFolder::resolve(parser.value(dir));
-    if (!QDir(folder).exists()) {
-        err() << "A pasta de dados não existe: " << folder << '\n';
-        return ExitFailed;
-    }
-    try {
-        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
-        return showing ? show(*own) : set(*own, positional);
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitFailed;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
+    return onOwnDatabase(parser.value(dir), [&](Connection& own) {
+        return showing ? show(own) : set(own, positional);
+    });
 }
 
 } // namespace kelvora::cli

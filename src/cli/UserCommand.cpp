@@ -106,7 +106,7 @@ struct Action {
 
 const Action actions[] = {
     {"list", "lista código e nome de cada usuário", listUsers},
-    {"add", "inclui um usuário: --code, --name, --password [--physician] [--full-access]", addUser},
+    {"add", "inclui um usuário: --code, --name [--physician] [--full-access]", addUser},
     {"delete", "exclui o usuário --code (nunca o MESTRE)", deleteUser},
     {"rights", "grava direitos do usuário --code: COLUNA=Sim ou COLUNA=Não", setRights},
 };
@@ -118,7 +118,8 @@ int runUser(const QStringList& arguments)
     QCommandLineParser parser;
     QString description = QStringLiteral(
         "Mantém os usuários, como o cadastro de usuários e o nível de acesso fazem.\n"
-        "Quem roda o comando se identifica com a senha do usuário MESTRE.\n\nAções:\n");
+        "As senhas vêm da entrada padrão, uma por linha, nunca dos argumentos: primeiro a\n"
+        "do usuário MESTRE, depois (em add) a do novo usuário.\n\nAções:\n");
     for (const Action& action : actions)
         description += QStringLiteral("  %1  %2\n")
                            .arg(QLatin1String(action.name), QString::fromUtf8(action.summary));
@@ -130,21 +131,15 @@ int runUser(const QStringList& arguments)
                                  QStringLiteral("list, add, delete, rights."));
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
                                  QStringLiteral("DIR"));
-    const QCommandLineOption master(QStringLiteral("master-password"),
-                                    QStringLiteral("Senha do usuário MESTRE (obrigatória)."),
-                                    QStringLiteral("SENHA"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Código do usuário."),
                                   QStringLiteral("CÓDIGO"));
     const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Nome do usuário."),
                                   QStringLiteral("NOME"));
-    const QCommandLineOption password(QStringLiteral("password"),
-                                      QStringLiteral("Senha do novo usuário (6 caracteres)."),
-                                      QStringLiteral("SENHA"));
     const QCommandLineOption physician(QStringLiteral("physician"),
                                        QStringLiteral("O novo usuário é médico."));
     const QCommandLineOption fullAccess(QStringLiteral("full-access"),
                                         QStringLiteral("O novo usuário tem acesso COMPLETO."));
-    parser.addOptions({dir, master, code, name, password, physician, fullAccess});
+    parser.addOptions({dir, code, name, physician, fullAccess});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -153,22 +148,26 @@ int runUser(const QStringList& arguments)
     for (const Action& action : actions)
         if (!positional.isEmpty() && positional.first() == QLatin1String(action.name))
             chosen = &action;
-    if (!chosen || !parser.isSet(master)) {
-        err() << "user precisa de uma ação e de --master-password.\n\n" << parser.helpText();
+    if (!chosen) {
+        err() << "user precisa de uma ação.\n\n" << parser.helpText();
         return ExitUsage;
     }
     positional.removeFirst();
 
+    const QString masterPassword = readSecretLine(QStringLiteral("Senha do usuário MESTRE"));
+    const QString newPassword = chosen->run == addUser
+                                    ? readSecretLine(QStringLiteral("Senha do novo usuário"))
+                                    : QString();
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
         const std::optional<QSqlRecord> masterUser = Users::find(own, MasterUserCode);
         if (!masterUser ||
             !PasswordHash::verify(masterUser->value(QStringLiteral("SENHA")).toString(),
-                                  parser.value(master)))
+                                  masterPassword))
             return refuse(Msg::SenhaNaoConfere, QStringLiteral("MESTRE"));
         try {
-            return chosen->run(own, {parser.value(code), parser.value(name),
-                                     parser.value(password), parser.isSet(physician),
-                                     parser.isSet(fullAccess), positional});
+            return chosen->run(own, {parser.value(code), parser.value(name), newPassword,
+                                     parser.isSet(physician), parser.isSet(fullAccess),
+                                     positional});
         } catch (const RowHeld& error) {
             err() << error.messageText() << ' ' << error.table() << '\n';
             return int(ExitRefused);

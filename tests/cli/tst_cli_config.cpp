@@ -10,10 +10,12 @@ using namespace kelvora::test;
 
 namespace {
 
-CliRun config(const TestDatabase& db, const QStringList& arguments)
+// `input`: what the command reads on standard input (the mail password for PASSWORD=-).
+CliRun config(const TestDatabase& db, const QStringList& arguments, const QByteArray& input = {})
 {
     return cli(QStringList{QStringLiteral("config")} + arguments.mid(0, 1) +
-               QStringList{QStringLiteral("--dir"), db.folder()} + arguments.mid(1));
+                   QStringList{QStringLiteral("--dir"), db.folder()} + arguments.mid(1),
+               input);
 }
 
 // Every column of the settings row, as stored.
@@ -66,9 +68,10 @@ private slots:
         TestDatabase db(backend);
         db.install();
         const CliRun run = config(db, {QStringLiteral("set"), QStringLiteral("PRAZOAVALMED=3"), QStringLiteral("tempo_reavaliacao=04"),
-                                       QStringLiteral("SMTP_PROVEDOR=smtp.gmail.com * 587"), QStringLiteral("PASSWORD=a=b c"),
+                                       QStringLiteral("SMTP_PROVEDOR=smtp.gmail.com * 587"), QStringLiteral("PASSWORD=-"),
                                        QStringLiteral("IdSMTP_UseTLS=utUseImplicitTLS"), QStringLiteral("VOZ=Não"),
-                                       QStringLiteral("VOZ_IMP=0"), QStringLiteral("IMC_1_2=1")});
+                                       QStringLiteral("VOZ_IMP=0"), QStringLiteral("IMC_1_2=1")},
+                                  "a=b c\n");
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(!run.out.contains(QStringLiteral("a=b c")));
         QVERIFY(lines(run.out).contains(QStringLiteral("TEMPO_REAVALIACAO=4")));
@@ -101,6 +104,7 @@ private slots:
             *row("text too long") << QStringList{"NOME_PROVEDOR=" + QString(41, QLatin1Char('A'))} << "NOME_PROVEDOR aceita no máximo 40";
             *row("unknown column") << QStringList{"CODIGOSEQ=Não", "COR=azul"} << "COR não é uma configuração";
             *row("picture") << QStringList{"LOGOACADEMIA1=x"} << "LOGOACADEMIA1 não é uma configuração";
+            *row("mail password as an argument") << QStringList{"CODIGOSEQ=Não", "PASSWORD=segredo"} << "use PASSWORD=-";
             *row("own register needs the medical period first")
                 << QStringList{"PATH_AVALIA=Não", "CODIGOSEQ=Não"} << "";
         }

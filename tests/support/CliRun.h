@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,7 @@ struct CliRun {
     QString err;
 };
 
-CliRun cli(const QStringList& arguments);
+// `input` is what the process reads on its standard input (passwords, one a line).
+CliRun cli(const QStringList& arguments, const QByteArray& input = {});
 
 } // namespace kelvora::test
