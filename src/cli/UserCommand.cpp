@@ -165,9 +165,9 @@ int runUser(const QStringList& arguments)
                                   masterPassword))
             return refuse(Msg::SenhaNaoConfere, QStringLiteral("MESTRE"));
         try {
-            return chosen->run(own, {parser.value(code), parser.value(name), newPassword,
-                                     parser.isSet(physician), parser.isSet(fullAccess),
-                                     positional});
+            return chosen->run(own,
+                               {parser.value(code), parser.value(name), newPassword,
+                                parser.isSet(physician), parser.isSet(fullAccess), positional});
         } catch (const RowHeld& error) {
             err() << error.messageText() << ' ' << error.table() << '\n';
             return int(ExitRefused);
