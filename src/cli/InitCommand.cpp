@@ -14,8 +14,9 @@ int runInit(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Cria na pasta de dados o banco embutido padrão (SQLite): Kelvora.udl, Brandel.udl e\n"
         "Corvun.udl, as tabelas, a linha de configuração, os dados de referência e o\n"
-        "usuário mestre (código 00). Recusa uma pasta que já tem banco de dados, sem alterar "
-        "nada."));
+        "usuário mestre (código 00), cuja senha (6 caracteres, maiúsculas) vem da entrada\n"
+        "padrão, nunca dos argumentos. Recusa uma pasta que já tem banco de dados, sem\n"
+        "alterar nada."));
     parser.addHelpOption();
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
                                  QStringLiteral("DIR"));
@@ -34,25 +35,22 @@ int runInit(const QStringList& arguments)
     const QCommandLineOption taxNumber(QStringLiteral("tax-number"),
                                        QStringLiteral("CNPJ ou CPF da academia (até 40)."),
                                        QStringLiteral("NÚMERO"));
-    const QCommandLineOption password(
-        QStringLiteral("master-password"),
-        QStringLiteral("Senha do usuário mestre: 6 caracteres, maiúsculas (obrigatória)."),
-        QStringLiteral("SENHA"));
-    parser.addOptions({dir, gym, address, complement1, complement2, taxNumber, password});
+    parser.addOptions({dir, gym, address, complement1, complement2, taxNumber});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
-    if (!parser.positionalArguments().isEmpty() || !parser.isSet(gym) || !parser.isSet(password)) {
-        err() << "init precisa de --gym e --master-password, e de nenhum outro argumento.\n\n"
-              << parser.helpText();
+    if (!parser.positionalArguments().isEmpty() || !parser.isSet(gym)) {
+        err() << "init precisa de --gym, e de nenhum outro argumento.\n\n" << parser.helpText();
         return ExitUsage;
     }
+    const QString masterPassword =
+        readSecretLine(QStringLiteral("Senha do usuário MESTRE (6 caracteres, maiúsculas)"));
 
     const QString folder = DataFolder::resolve(parser.value(dir));
     const GymIdentity identity{parser.value(gym), parser.value(address), parser.value(complement1),
                                parser.value(complement2), parser.value(taxNumber)};
     try {
-        Installer::createEmbeddedDefault(folder, identity, parser.value(password));
+        Installer::createEmbeddedDefault(folder, identity, masterPassword);
     } catch (const ConfigError& error) {
         err() << error.message() << '\n';
         return ExitRefused;

@@ -18,7 +18,7 @@ namespace {
 QString initialised(const QTemporaryDir& dir)
 {
     const QString folder = dir.filePath(QStringLiteral("dados"));
-    const CliRun init = cli({"init", "--dir", folder, "--gym", "ACADEMIA", "--master-password", "MESTR1"});
+    const CliRun init = cli({"init", "--dir", folder, "--gym", "ACADEMIA"}, "MESTR1\n");
     if (init.exitCode != 0)
         qFatal("init failed: %s", qPrintable(init.err));
     return folder;

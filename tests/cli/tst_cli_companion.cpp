@@ -50,7 +50,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("dados"));
-        QCOMPARE(cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"), QStringLiteral("ACADEMIA"), QStringLiteral("--master-password"), QStringLiteral("SENHA1")}).exitCode, 0);
+        QCOMPARE(cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"), QStringLiteral("ACADEMIA")}, "SENHA1\n").exitCode, 0);
 
         const CliRun seeded = companion(folder, {QStringLiteral("seed"), QStringLiteral("--students"), QStringLiteral("40"), QStringLiteral("--seed"), QStringLiteral("7")});
         QVERIFY2(seeded.exitCode == 0, qPrintable(seeded.err));

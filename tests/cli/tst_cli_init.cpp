@@ -40,8 +40,8 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("dados"));
         const CliRun first = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
                                QStringLiteral("ACADEMIA CORPO SÃO"), QStringLiteral("--tax-number"),
-                               QStringLiteral("12.345.678/0001-90"), QStringLiteral("--master-password"),
-                               QStringLiteral("MESTR1")});
+                               QStringLiteral("12.345.678/0001-90")},
+                              "MESTR1\n");
         QVERIFY2(first.exitCode == 0, qPrintable(first.err));
 
         const DataLink link = DataLinkFile::read(folder + QStringLiteral("/Kelvora.udl"));
@@ -67,7 +67,8 @@ private slots:
 
         const QMap<QString, QByteArray> before = snapshot(folder);
         const CliRun second = cli({QStringLiteral("init"), QStringLiteral("--dir"), folder, QStringLiteral("--gym"),
-                                QStringLiteral("OUTRA"), QStringLiteral("--master-password"), QStringLiteral("OUTRA1")});
+                                QStringLiteral("OUTRA")},
+                               "OUTRA1\n");
         QCOMPARE(second.exitCode, 2);
         QVERIFY2(second.err.contains(QStringLiteral("já contém um banco de dados")), qPrintable(second.err));
         QCOMPARE(snapshot(folder), before);
@@ -76,22 +77,26 @@ private slots:
     void badInputCreatesNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("password");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("short password") << QStringList{"--gym", "A", "--master-password", "ABC12"} << 2 << "exatamente 6";
-        QTest::newRow("lower-case password") << QStringList{"--gym", "A", "--master-password", "abc123"} << 2 << "maiúsculas";
-        QTest::newRow("blank in password") << QStringList{"--gym", "A", "--master-password", "ABC 12"} << 2 << "sem espaços";
-        QTest::newRow("gym name too long") << QStringList{"--gym", QString(36, QLatin1Char('A')), "--master-password", "ABC123"} << 2 << "35";
-        QTest::newRow("no gym") << QStringList{"--master-password", "ABC123"} << 1 << "--gym";
-        QTest::newRow("unknown option") << QStringList{"--gym", "A", "--master-password", "ABC123", "--nope"} << 1 << "nope";
+        QTest::newRow("short password") << QStringList{"--gym", "A"} << QByteArray("ABC12\n") << 2 << "exatamente 6";
+        QTest::newRow("lower-case password") << QStringList{"--gym", "A"} << QByteArray("abc123\n") << 2 << "maiúsculas";
+        QTest::newRow("blank in password") << QStringList{"--gym", "A"} << QByteArray("ABC 12\n") << 2 << "sem espaços";
+        QTest::newRow("no password") << QStringList{"--gym", "A"} << QByteArray() << 2 << "exatamente 6";
+        QTest::newRow("gym name too long") << QStringList{"--gym", QString(36, QLatin1Char('A'))} << QByteArray("ABC123\n") << 2 << "35";
+        QTest::newRow("no gym") << QStringList{} << QByteArray("ABC123\n") << 1 << "--gym";
+        QTest::newRow("password as an argument") << QStringList{"--gym", "A", "--master-password", "ABC123"} << QByteArray("ABC123\n") << 1 << "master-password";
+        QTest::newRow("unknown option") << QStringList{"--gym", "A", "--nope"} << QByteArray("ABC123\n") << 1 << "nope";
     }
     void badInputCreatesNothing()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, password);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const CliRun run = cli(QStringList{QStringLiteral("init"), QStringLiteral("--dir"), dir.path()} + arguments);
+        const CliRun run = cli(QStringList{QStringLiteral("init"), QStringLiteral("--dir"), dir.path()} + arguments, password);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(snapshot(dir.path()).isEmpty());
@@ -104,7 +109,7 @@ private slots:
         QVERIFY(overview.out.contains(QStringLiteral("init")));
         const CliRun init = cli({QStringLiteral("init"), QStringLiteral("--help")});
         QCOMPARE(init.exitCode, 0);
-        for (const char* option : {"--dir", "--gym", "--address", "--complement1", "--complement2", "--tax-number", "--master-password"})
+        for (const char* option : {"--dir", "--gym", "--address", "--complement1", "--complement2", "--tax-number", "entrada"})
             QVERIFY2(init.out.contains(QLatin1String(option)), option);
         QCOMPARE(cli({QStringLiteral("nada")}).exitCode, 1);
     }

@@ -139,8 +139,8 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("dados"));
         QCOMPARE(cli({QStringLiteral("init"), QStringLiteral("--dir"), folder,
-                      QStringLiteral("--gym"), QStringLiteral("ACADEMIA"),
-                      QStringLiteral("--master-password"), QStringLiteral("MESTR1")})
+                      QStringLiteral("--gym"), QStringLiteral("ACADEMIA")},
+                     "MESTR1\n")
                      .exitCode,
                  0);
         {

@@ -22,12 +22,16 @@ struct Run {
     QString err;
 };
 
+// `input` is what the program reads on its standard input (a password a line).
 Run run(const QString& program, const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        const QByteArray& input = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     const bool finished = process.waitForFinished(120000);
     const bool ok = finished && process.exitStatus() == QProcess::NormalExit;
     return {ok ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
@@ -63,6 +67,7 @@ struct Command {
     QStringList arguments;
     QString output;
     bool paints;
+    QByteArray input = {};
 };
 
 // What an administrator's script runs: create the database, calculate, print a list.
@@ -70,7 +75,7 @@ QList<Command> administratorCommands(const QString& data, const QString& pdf)
 {
     // clang-format off
     return {
-        {{"init", "--dir", data, "--gym", "ACADEMIA CORPO SÃO", "--master-password", "MESTR1"}, "Banco de dados criado em " + data + "\n", false},
+        {{"init", "--dir", data, "--gym", "ACADEMIA CORPO SÃO"}, "Banco de dados criado em " + data + "\n", false, "MESTR1\n"},
         {{"calc", "bmi", "--sex", "M", "--age", "30", "G_PESO=80", "G_ALTURA=180"}, "{\"G_IMCRESULTADO\":\"Peso normal\",\"G_IMCVALOR\":24.69,\"G_TIPOPROTOCOLO\":\"XXIXXXXXXX\"}\n", false},
         {{"report", "users", "--dir", data, "--out", pdf}, "Relatório gravado em " + pdf + " (1 página)\n", true},
     };
@@ -275,18 +280,18 @@ private slots:
             terminal.insert(variable.section(QLatin1Char('='), 0, 0),
                             variable.section(QLatin1Char('='), 1));
 
-        const auto cli = [&](const QStringList& arguments) {
+        const auto cli = [&](const Command& command) {
             const QString program = installed("usr/bin/kelvora-cli");
             if (!otherUser)
-                return run(program, arguments, terminal);
+                return run(program, command.arguments, terminal, command.input);
             return run(QStandardPaths::findExecutable(QStringLiteral("runuser")),
                        QStringList{QStringLiteral("-u"), user, QStringLiteral("--"), program} +
-                           arguments,
-                       terminal);
+                           command.arguments,
+                       terminal, command.input);
         };
         const QString pdf = home + QStringLiteral("/usuarios.pdf");
         for (const Command& command : administratorCommands(data, pdf)) {
-            const Run result = cli(command.arguments);
+            const Run result = cli(command);
             QVERIFY2(result.exitCode == 0, qPrintable(describe(result)));
             QCOMPARE(result.err, QString());
             QCOMPARE(result.out, command.output);
@@ -307,7 +312,8 @@ private slots:
         const QString data = m_work.filePath(QStringLiteral("plugins/dados"));
         const QString pdf = m_work.filePath(QStringLiteral("plugins/usuarios.pdf"));
         for (const Command& command : administratorCommands(data, pdf)) {
-            const Run result = run(installed("usr/bin/kelvora-cli"), command.arguments, terminal);
+            const Run result =
+                run(installed("usr/bin/kelvora-cli"), command.arguments, terminal, command.input);
             QVERIFY2(result.exitCode == 0, qPrintable(describe(result)));
             QVERIFY2(result.err.contains(QLatin1String("/platforms")) == command.paints,
                      qPrintable(command.arguments.join(QLatin1Char(' '))));
@@ -321,7 +327,7 @@ private slots:
         for (const Command& command :
              administratorCommands(folder + QStringLiteral("/dados"), pdf)) {
             const Run result = run(installed("usr/bin/kelvora-cli"), command.arguments,
-                                   plainTerminal(m_work.path()));
+                                   plainTerminal(m_work.path()), command.input);
             QVERIFY2(result.exitCode == 0, qPrintable(describe(result)));
         }
         // The databases and the reports hold the students' health data.
