@@ -13,6 +13,7 @@
 #include "gui/app/WhatsNewDialog.h"
 #include "gui/auth/LocalAuthorizationDialog.h"
 #include "gui/auth/LoginDialog.h"
+#include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/Messages.h"
 
 #include <QApplication>
@@ -377,8 +378,13 @@ void MainWindow::openScreen(const QString& itemName, QAction* action, QWidget* t
         return;
     }
     screen->setAttribute(Qt::WA_DeleteOnClose);
-    QMdiSubWindow* window = m_mdi->addSubWindow(screen);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Every child screen gets the same frame, closed only through the screen's own "Sair".
+    auto* window = qobject_cast<QMdiSubWindow*>(screen);
+    if (!window) {
+        window = new ChildWindow;
+        window->setWidget(screen);
+    }
+    m_mdi->addSubWindow(window);
     connect(window, &QObject::destroyed, this,
             [this, action = QPointer<QAction>(action)] { screenClosed(action, nullptr); });
     screen->show();
