@@ -21,6 +21,7 @@ enum ExitCode {
     ExitUsage = 1,   // unknown command or option, missing value
     ExitRefused = 2, // the input was read but refused (validation, existing database)
     ExitFailed = 3,  // the database or a file could not be used
+    ExitNotSent = 4, // the mail server refused the message or could not be reached
 };
 
 struct CliCommand {
@@ -70,5 +71,6 @@ int runCompanion(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
 int runUser(const QStringList& arguments);
 int runConfig(const QStringList& arguments);
+int runMail(const QStringList& arguments);
 
 } // namespace kelvora::cli

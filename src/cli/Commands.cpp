@@ -105,6 +105,7 @@ const QVector<CliCommand>& commands()
         {"companion", "bancos companheiros: dados de exemplo (seed) e situação (status)",
          runCompanion},
         {"user", "mantém os usuários e seus direitos (list, add, delete, rights)", runUser},
+        {"mail", "envia um e-mail com anexos pelo servidor da configuração", runMail},
         {"config", "mostra ou altera a configuração do sistema", runConfig},
     };
     return list;
