@@ -18,8 +18,9 @@ struct MailMessage {
     QStringList attachments; // file paths
 };
 
-// The recipient text cleaned as the send dialog cleans it: the pieces between ";",
-// without blanks around them, that hold an "@" and are longer than six characters.
+// The recipient text cleaned as the send dialog cleans it: the pieces between ";"
+// (or ","), without blanks around them, that hold an "@" and are longer than six
+// characters.
 QStringList cleanRecipients(const QString& typed);
 
 } // namespace kelvora

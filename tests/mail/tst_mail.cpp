@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("six characters are too few") << "a@b.co;ana@aluna.com" << QStringList{"ana@aluna.com"};
         QTest::newRow("seven characters are enough") << "a@b.com" << QStringList{"a@b.com"};
         QTest::newRow("blanks around an address") << " ana@aluna.com ; bia@aluna.com;" << QStringList{"ana@aluna.com", "bia@aluna.com"};
+        QTest::newRow("the list as the dialog shows it") << "ana@aluna.com,bia@aluna.com" << QStringList{"ana@aluna.com", "bia@aluna.com"};
         QTest::newRow("nothing valid") << "ana;;@" << QStringList{};
         QTest::newRow("empty") << "" << QStringList{};
     }
