@@ -18,18 +18,6 @@ CliRun config(const TestDatabase& db, const QStringList& arguments, const QByteA
                input);
 }
 
-// Every column of the settings row, as stored.
-QStringList settingsRow(const TestDatabase& db)
-{
-    auto own = db.connect();
-    QSqlQuery query = own->select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT * FROM Moxcvar"));
-    query.next();
-    QStringList values;
-    for (int i = 0; i < query.record().count(); ++i)
-        values << query.record().fieldName(i).toUpper() + QLatin1Char('=') + query.value(i).toString();
-    return values;
-}
-
 QStringList lines(const QString& text)
 {
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -54,7 +42,7 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(!run.out.contains(QStringLiteral("s3Gredo!")));
         const QStringList shown = lines(run.out);
-        QCOMPARE(shown.size(), settingsRow(db).size());
+        QCOMPARE(shown.size(), db.settingsRow().size());
         for (const char* line : {"PASSWORD=********", "PATH_AVALIA=Sim", "TEMPO_REAVALIACAO=6", "PRAZOAVALMED=12",
                                  "IdSMTP_UseTLS=utUseExplicitTLS", "VOZ_IMP=1", "IMC_1_2=0", "ACADEMIA=ACADEMIA TESTE",
                                  "LOGOACADEMIA1=(imagem JPEG, 9 bytes)", "VISTAFRENTE=", "MEMOINTRODUCAO=Linha 1\\nLinha 2"})
@@ -75,7 +63,7 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(!run.out.contains(QStringLiteral("a=b c")));
         QVERIFY(lines(run.out).contains(QStringLiteral("TEMPO_REAVALIACAO=4")));
-        const QStringList row = settingsRow(db);
+        const QStringList row = db.settingsRow();
         for (const char* value : {"PRAZOAVALMED=3", "TEMPO_REAVALIACAO=4", "SMTP_PROVEDOR=smtp.gmail.com * 587", "PASSWORD=a=b c",
                                   "IDSMTP_USETLS=utUseImplicitTLS", "VOZ=Não", "VOZ_IMP=0", "IMC_1_2=1"})
             QVERIFY2(row.contains(QString::fromUtf8(value)), value);
@@ -122,12 +110,12 @@ private slots:
             assignments = QStringList{"PATH_AVALIA=Sim", "CODIGOSEQ=Não"};
             reason = QStringLiteral("Nºde meses Reavaliação não pode ser (0) zero ! Médica (PRAZOAVALMED)");
         }
-        const QStringList before = settingsRow(db);
+        const QStringList before = db.settingsRow();
         const CliRun run = config(db, QStringList{QStringLiteral("set")} + assignments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(reason), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(settingsRow(db), before);
+        QCOMPARE(db.settingsRow(), before);
     }
 
     void usage_data()

@@ -8,6 +8,7 @@
 #include "gui/auth/LocalAuthorizationDialog.h"
 #include "gui/auth/LoginDialog.h"
 #include "support/MainWindowStart.h"
+#include "support/ModalDialogs.h"
 #include "support/OldDatabase.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
@@ -70,18 +71,6 @@ struct Login {
     QLineEdit* code = nullptr;
     QLineEdit* password = nullptr;
 };
-
-// Runs `action` on the modal dialog named `name` once it is shown.
-void whenShown(const QString& name, std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(10, [name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == name && modal->isVisible())
-            action(modal);
-        else
-            whenShown(name, action);
-    });
-}
 
 // Two assessments in 2019 and one in 2024, with a body-composition row each, and
 // a photograph that makes the database weigh a few megabytes.

@@ -9,6 +9,7 @@
 #include "gui/maintenance/LogoDialog.h"
 #include "gui/widgets/ChoiceBox.h"
 #include "support/MainWindowStart.h"
+#include "support/ModalDialogs.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
@@ -59,18 +60,6 @@ QVariant setting(const TestDatabase& db, const QString& column)
     return query.value(0);
 }
 
-// Every column of the settings row, as text (pictures by their bytes).
-QStringList settingsRow(const TestDatabase& db)
-{
-    auto own = db.connect();
-    QSqlQuery query = own->select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT * FROM Moxcvar"));
-    query.next();
-    QStringList values;
-    for (int i = 0; i < query.record().count(); ++i)
-        values << query.record().fieldName(i).toUpper() + QLatin1Char('=') + query.value(i).toString();
-    return values;
-}
-
 template <typename T>
 T* child(QWidget* parent, const QString& name)
 {
@@ -89,18 +78,6 @@ void choose(QWidget* dialog, const QString& box, const QString& text)
 void click(QWidget* parent, const QString& name)
 {
     child<QAbstractButton>(parent, name)->click();
-}
-
-// Runs `action` on the modal dialog named `name` once it is shown.
-void whenShown(const QString& name, std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(10, [name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == name && modal->isVisible())
-            action(modal);
-        else
-            whenShown(name, action);
-    });
 }
 
 QByteArray jpegFile(const QString& path, const QColor& colour)
@@ -333,7 +310,7 @@ private slots:
     {
         TestDatabase db(Sqlite);
         db.install();
-        const QStringList before = settingsRow(db);
+        const QStringList before = db.settingsRow();
         auto window = openMainWindow(db);
         {
             SettingsEdit edit(window->ownConnection());
@@ -357,7 +334,7 @@ private slots:
             click(&dialog, "BBNRETORNA");
             QVERIFY(!dialog.isVisible());
         }
-        QCOMPARE(settingsRow(db), before);
+        QCOMPARE(db.settingsRow(), before);
         QVERIFY(window->ownStudentRegister());
     }
 

@@ -10,6 +10,7 @@
 #include "gui/users/UserGrid.h"
 #include "gui/users/UserListing.h"
 #include "support/MainWindowStart.h"
+#include "support/ModalDialogs.h"
 #include "support/PdfReader.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -111,18 +112,6 @@ QStringList messagesWithDetails(const ScriptedMessages& messages)
     for (const auto& message : messages.shown())
         shown << (message.detail.isEmpty() ? message.text : message.text + " / " + message.detail);
     return shown;
-}
-
-// Runs `action` on the modal dialog named `name` once it is shown.
-void whenShown(const QString& name, std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(10, [name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == name && modal->isVisible())
-            action(modal);
-        else
-            whenShown(name, action);
-    });
 }
 
 // The code and name lines of the printed user list.

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 #include <QUuid>
 
@@ -154,6 +155,17 @@ std::unique_ptr<Connection> TestDatabase::connect(const QString& role) const
         role, role == Connection::Brandel ? m_brandel : m_own, folder());
     connection->open();
     return connection;
+}
+
+QStringList TestDatabase::settingsRow() const
+{
+    auto own = connect();
+    QSqlQuery query = own->select(QStringLiteral("Moxcvar"), QStringLiteral("SELECT * FROM Moxcvar"));
+    query.next();
+    QStringList values;
+    for (int i = 0; i < query.record().count(); ++i)
+        values << query.record().fieldName(i).toUpper() + QLatin1Char('=') + query.value(i).toString();
+    return values;
 }
 
 } // namespace kelvora::test

@@ -50,6 +50,9 @@ public:
     // file written); returns a connection to it, open.
     std::unique_ptr<Connection> installCorvun();
 
+    // Every column of the settings row as "COLUMN=value", to compare before and after.
+    QStringList settingsRow() const;
+
     // An open connection to the own (or gym-management) database.
     std::unique_ptr<Connection> connect(const QString& role = Connection::Kelvora) const;
 
