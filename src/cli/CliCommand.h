@@ -56,5 +56,8 @@ int runInit(const QStringList& arguments);
 int runReport(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
+int runBackup(const QStringList& arguments);
+int runRestore(const QStringList& arguments);
+int runEmpty(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -55,6 +55,9 @@ const QVector<CliCommand>& commands()
          CliCommand::Needs::Painting},
         {"calc", "calcula um protocolo de composição corporal", runCalc},
         {"upgrade", "atualiza o banco de dados para a versão atual", runUpgrade},
+        {"backup", "grava um backup verificado do banco de dados", runBackup},
+        {"restore", "substitui o banco de dados por um backup", runRestore},
+        {"empty", "apaga as avaliações de um ano e dos anteriores, após um backup", runEmpty},
     };
     return list;
 }
