@@ -154,6 +154,7 @@ int runEmpty(const QStringList& arguments)
             out() << outcome.copy << '\n';
         switch (outcome.kind) {
         case EmptyingOutcome::BackupFailed:
+        case EmptyingOutcome::CopyFailed:
             err() << Msg::ErroBackup << ' ' << outcome.reason << '\n';
             return ExitFailed;
         case EmptyingOutcome::DeleteFailed:

@@ -19,6 +19,7 @@ EmptyingOutcome emptyAssessments(Connection& own, const QString& dataFolder, int
     EmptyingOutcome outcome{EmptyingOutcome::BackupFailed, {}, {}, {}};
     try {
         outcome.backupFile = Backup::writeVerifiedBeforeEmptying(own, dataFolder, year);
+        outcome.kind = EmptyingOutcome::CopyFailed;
         if (!copyFolder.isEmpty())
             outcome.copy = Backup::copyVerified(outcome.backupFile, copyFolder);
         outcome.kind = EmptyingOutcome::DeleteFailed;

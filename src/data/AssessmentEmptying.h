@@ -13,6 +13,7 @@ void emptyThroughYear(Connection& own, int year);
 struct EmptyingOutcome {
     enum Kind {
         BackupFailed, // no backup, so nothing was deleted
+        CopyFailed,   // the backup stands in the Backup folder, its copy failed: nothing deleted
         DeleteFailed, // the deletion was rolled back: every table is as it was
         ShrinkFailed, // the rows are gone, the space was not given back
         Done,

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -108,8 +109,15 @@ void checkPgArchive(const QString& file, const DataLink& link, const QString& na
     DataLink noServer = link;
     noServer.dataSource.clear();
     const QString restore = QStringLiteral("pg_restore");
-    if (runPgClient(restore, {QStringLiteral("--list"), file}, noServer, name).trimmed().isEmpty())
-        throw BackupFailed(name, QStringLiteral("pg_restore não leu o arquivo"));
+    const QString contents =
+        QString::fromUtf8(runPgClient(restore, {QStringLiteral("--list"), file}, noServer, name));
+    // A sound archive of another database is no backup of this one: restoring it
+    // would drop nothing of ours and mix its tables in.
+    static const QRegularExpression assessments(QStringLiteral("^\\d+; .* TABLE \\S+ avaliacao "),
+                                                QRegularExpression::MultilineOption |
+                                                    QRegularExpression::CaseInsensitiveOption);
+    if (!assessments.match(contents).hasMatch())
+        throw BackupFailed(name, QStringLiteral("o arquivo não é um backup do Kelvora"));
     // The table of contents stands at the start of the file: only reading every
     // table's data finds a truncated or damaged archive.
     runPgClient(restore, {QStringLiteral("--file=") + QStringLiteral("/dev/null"), file}, noServer,

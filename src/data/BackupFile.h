@@ -53,7 +53,8 @@ QByteArray runPgClient(const QString& program, QStringList arguments, const Data
                        const QString& name);
 
 // Reads the whole archive as pg_restore would restore it. Throws BackupFailed(name)
-// when the file is no archive, or a truncated or damaged one.
+// when the file is no archive of the program's own database, or a truncated or
+// damaged one.
 void checkPgArchive(const QString& file, const DataLink& link, const QString& name);
 
 } // namespace BackupFile

@@ -32,7 +32,7 @@ QString checkedSqliteCopy(const QString& file, const QString& databaseFile)
                 throw RestoreFailed(name, QStringLiteral("o arquivo está danificado"));
             integrity = QSqlQuery();
             // A sound SQLite file of another program is no backup of this one.
-            check.select(name, QStringLiteral("SELECT COUNT(*) FROM Alunos")).next();
+            check.select(name, QStringLiteral("SELECT COUNT(*) FROM Avaliacao")).next();
         } catch (const RestoreFailed&) {
             throw;
         } catch (const DataError&) {

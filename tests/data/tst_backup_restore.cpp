@@ -1,5 +1,6 @@
 #include "data/AssessmentEmptying.h"
 #include "data/Backup.h"
+#include "data/BackupFile.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/Restore.h"
@@ -77,6 +78,21 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A sound backup of the other database, which has students but no assessments.
+QByteArray backupOfGymManagement(const TestDatabase& db)
+{
+    const DataLink link = db.brandelLink();
+    if (link.provider == DataLink::Provider::SQLite)
+        return readFile(QDir(db.folder()).filePath(link.dataSource));
+    QTemporaryDir scratch;
+    const QString dump = scratch.filePath(QStringLiteral("brandel.dump"));
+    BackupFile::runPgClient(QStringLiteral("pg_dump"),
+                            {QStringLiteral("--format=custom"), QStringLiteral("--file=") + dump,
+                             QStringLiteral("--dbname=") + link.catalog},
+                            link, QStringLiteral("brandel"));
+    return readFile(dump);
 }
 
 // Inserts students numbered from 9000000001 up, each in its own transaction, on a
@@ -174,7 +190,7 @@ private slots:
         QTest::addColumn<QString>("backend");
         QTest::addColumn<QString>("damage");
         for (const QString& backend : backends())
-            for (const char* damage : {"truncated", "corrupt", "empty"})
+            for (const char* damage : {"truncated", "corrupt", "empty", "foreign"})
                 QTest::addRow("%s, %s", qPrintable(backend), damage) << backend << QString::fromLatin1(damage);
     }
     void refusesAFileThatIsNoBackup()
@@ -195,6 +211,8 @@ private slots:
         else if (damage == QLatin1String("corrupt"))
             for (qsizetype i = 0; i < bytes.size(); i += 97)
                 bytes[i] = char(~bytes.at(i));
+        else if (damage == QLatin1String("foreign"))
+            bytes = backupOfGymManagement(db);
         else
             bytes.clear();
         const QString file = QDir(db.folder()).filePath(QStringLiteral("Kelvora20240101000000.bak"));
@@ -311,6 +329,9 @@ private slots:
         db.install();
         auto own = db.connect();
         addAssessments(*own, {QDate(2017, 6, 1), QDate(2019, 12, 31), QDate(2020, 1, 1), QDate(2021, 2, 3)});
+        // A long note on an emptied row fills pages that only the shrink gives back.
+        own->execute(QStringLiteral("Anamnese"), QStringLiteral("UPDATE Anamnese SET A_HPP = ? WHERE MATRICULA = ?"),
+                     {QString(200000, QLatin1Char('x')), number(1)});
         const QStringList before = rowsOf(*own);
         QTemporaryDir copyFolder;
 
@@ -325,6 +346,11 @@ private slots:
         });
         QCOMPARE(rowsOf(*own), expected);
         QCOMPARE(before.size() - expected.size(), 2 * 13);
+        if (backend == Sqlite) {
+            QSqlQuery free = own->select({}, QStringLiteral("PRAGMA freelist_count"));
+            QVERIFY(free.next());
+            QCOMPARE(free.value(0).toInt(), 0);
+        }
 
         // Never removed by the retention, and the restore takes it back.
         QVERIFY(Backup::removeExpired(Backup::folderOf(db.folder()), QDate(2030, 1, 1)).isEmpty());

@@ -222,10 +222,30 @@ private slots:
         QVERIFY(!child<QPushButton>(screen, "BBNCANCELA")->isEnabled());
         messages.clear();
 
+        // The copy folder went away: the backup stays, nothing is deleted, and the
+        // panel stays open for another folder.
+        ScriptedFileDialogs files;
+        auto gone = std::make_unique<QTemporaryDir>();
+        files.answerFile(gone->path());
+        auto* folders = child<QComboBox>(screen, "CBDRIVE");
+        folders->setCurrentIndex(folders->count() - 1);
+        emit folders->activated(folders->count() - 1);
+        gone.reset();
+        click(screen, "BBNBACKUP");
+        QTRY_COMPARE(messages.texts(), QStringList{"Erro ao fazer o Backup !"});
+        QVERIFY(messages.shown().last().detail.startsWith(QStringLiteral("Unidade inválida -> ")));
+        const QDir backups(Backup::folderOf(db.folder()));
+        QVERIFY(QFileInfo(backups.filePath(QStringLiteral("Kelvora20240506070809-2019.bak"))).isFile());
+        QCOMPARE(examDates(window->ownConnection()).size(), 3);
+        QVERIFY(child<QGroupBox>(screen, "PNLBACKUP")->isVisible());
+        QVERIFY(child<QPushButton>(screen, "BBNCANCELA")->isEnabled());
+        folders->setCurrentIndex(0);
+        messages.clear();
+        Clock::setFixed(Moment.addSecs(1));
+
         click(screen, "BBNBACKUP");
         QTRY_COMPARE(messages.texts(), (QStringList{"Backup realizado com sucesso !", "Fim de Processo !"}));
-        QCOMPARE(messages.shown().first().detail,
-                 QDir(Backup::folderOf(db.folder())).filePath(QStringLiteral("Kelvora20240506070809-2019.bak")));
+        QCOMPARE(messages.shown().first().detail, backups.filePath(QStringLiteral("Kelvora20240506070810-2019.bak")));
         QCOMPARE(examDates(window->ownConnection()), QStringList{"2020-01-01"});
         QVERIFY(!child<QGroupBox>(screen, "PNLBACKUP")->isVisible());
         QVERIFY(year->isEnabled());

@@ -232,6 +232,13 @@ void EmptyingWindow::finished(const EmptyingOutcome& outcome)
     case EmptyingOutcome::BackupFailed:
         Messages::inform(Msg::ErroBackup, outcome.reason);
         break;
+    case EmptyingOutcome::CopyFailed:
+        // The panel stays open: another folder can be chosen, or the window left.
+        Messages::inform(Msg::ErroBackup, outcome.reason);
+        m_folders->setEnabled(true);
+        m_backup->setEnabled(true);
+        m_cancel->setEnabled(true);
+        return;
     case EmptyingOutcome::DeleteFailed:
         Messages::inform(Msg::BackupRealizado, outcome.backupFile);
         Messages::inform(Msg::GravandoNaTabela, QStringLiteral("Banco de Dados"));
