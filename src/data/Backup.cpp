@@ -80,8 +80,10 @@ void copySqlite(Connection& own, const QString& copyPath, const QString& name)
 void dumpPostgres(const Connection& own, const QString& dumpPath, const QString& name)
 {
     const DataLink& link = own.link();
+    // The lightest compression: photos are JPEG already and the rest is small, and the
+    // default level takes three times as long for a file a few percent smaller.
     BackupFile::runPgClient(QStringLiteral("pg_dump"),
-                            {QStringLiteral("--format=custom"),
+                            {QStringLiteral("--format=custom"), QStringLiteral("--compress=1"),
                              QStringLiteral("--file=") + dumpPath,
                              QStringLiteral("--dbname=") + link.catalog},
                             link, name);
