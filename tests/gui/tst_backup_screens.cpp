@@ -218,6 +218,7 @@ private slots:
         QCOMPARE(year->text(), QStringLiteral("2019"));
         click(screen, "BBNCONFIRMA");
         QVERIFY(child<QGroupBox>(screen, "PNLBACKUP")->isVisible());
+        QVERIFY2(screen->parentWidget()->rect().contains(screen->geometry()), "the child window grows with the panel");
         QVERIFY(!year->isEnabled());
         QVERIFY(!child<QPushButton>(screen, "BBNCANCELA")->isEnabled());
         messages.clear();

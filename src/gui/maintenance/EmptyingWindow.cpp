@@ -134,12 +134,26 @@ void EmptyingWindow::showEvent(QShowEvent* event)
     }
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        frame->adjustSize();
+        fitFrame();
         const QRect area = m_window.mdiArea()->viewport()->rect();
         frame->move(area.center() - frame->rect().center());
     }
     m_year->setText(QString::number(EmptyingYear::proposed(Clock::today())));
     m_year->setFocus();
+}
+
+void EmptyingWindow::showBackupPanel(bool shown)
+{
+    m_backupPanel->setVisible(shown);
+    fitFrame();
+}
+
+void EmptyingWindow::fitFrame()
+{
+    // The child window's frame does not follow its content by itself.
+    layout()->activate();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->adjustSize();
 }
 
 void EmptyingWindow::closeScreen()
@@ -188,7 +202,7 @@ void EmptyingWindow::confirmYear()
     m_year->setEnabled(false);
     m_cancel->setEnabled(false);
     m_confirm->setEnabled(false);
-    m_backupPanel->show();
+    showBackupPanel(true);
     m_backup->setEnabled(true);
     m_backup->setFocus();
 }
@@ -259,7 +273,7 @@ void EmptyingWindow::finished(const EmptyingOutcome& outcome)
 
 void EmptyingWindow::enterYearAgain()
 {
-    m_backupPanel->hide();
+    showBackupPanel(false);
     m_folders->setEnabled(true);
     m_cancel->setEnabled(true);
     m_confirm->setEnabled(true);

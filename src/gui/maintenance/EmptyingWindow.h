@@ -33,6 +33,8 @@ private:
     void runEmptying();
     void finished(const EmptyingOutcome& outcome);
     void enterYearAgain();
+    void showBackupPanel(bool shown);
+    void fitFrame();
     void closeScreen();
 
     MainWindow& m_window;
