@@ -17,7 +17,7 @@ BackupDialog::BackupDialog(MainWindow& window)
     : MaintenanceDialog(window, {"TFRMBACKUP", "Backup do Sistema", "Gravar em",
                                  "Aguarde... Backup sendo processado"})
 {
-    m_folders->addFolder(QStringLiteral("Somente na pasta Backup (sem cópia)"), {});
+    m_folders->addNoCopy();
     m_folders->finish();
 }
 

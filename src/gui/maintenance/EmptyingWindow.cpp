@@ -11,6 +11,7 @@
 #include "gui/maintenance/FolderBox.h"
 #include "gui/maintenance/WorkIndicator.h"
 #include "gui/widgets/BackgroundWork.h"
+#include "gui/widgets/CommandButton.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 
@@ -24,7 +25,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -41,16 +41,6 @@ const char* const Warning[] = {
     "após esta operação de limpeza de arquivos.",
     "Todos os arquivos de Avaliações serão esvaziados que sejam inferior ao ano informado.",
 };
-
-QPushButton* button(QWidget* parent, const char* name, const char* text,
-                    QStyle::StandardPixmap icon)
-{
-    auto* result =
-        new QPushButton(parent->style()->standardIcon(icon), QString::fromUtf8(text), parent);
-    result->setObjectName(QLatin1String(name));
-    result->setToolTip(result->text());
-    return result;
-}
 
 } // namespace
 
@@ -84,8 +74,10 @@ EmptyingWindow::EmptyingWindow(MainWindow& window)
         QRegularExpression(QStringLiteral("[0-9/ ]{0,4}")), m_year));
     auto* yearLabel = new QLabel(QStringLiteral("Informe o Ano"), this);
     yearLabel->setBuddy(m_year);
-    m_confirm = button(this, "BBNCONFIRMA", "Confirma", QStyle::SP_DialogOkButton);
-    m_cancel = button(this, "BBNCANCELA", "Sair", QStyle::SP_DialogCloseButton);
+    m_confirm =
+        commandButton(this, "BBNCONFIRMA", QStringLiteral("Confirma"), QStyle::SP_DialogOkButton);
+    m_cancel =
+        commandButton(this, "BBNCANCELA", QStringLiteral("Sair"), QStyle::SP_DialogCloseButton);
     yearRow->addWidget(yearLabel);
     yearRow->addWidget(m_year);
     yearRow->addStretch();
@@ -98,14 +90,15 @@ EmptyingWindow::EmptyingWindow(MainWindow& window)
     auto* panelLayout = new QVBoxLayout(m_backupPanel);
     auto* form = new QFormLayout;
     m_folders = new FolderBox(m_backupPanel);
-    m_folders->addFolder(QStringLiteral("Somente na pasta Backup (sem cópia)"), {});
+    m_folders->addNoCopy();
     m_folders->finish();
     form->addRow(QStringLiteral("Gravar em"), m_folders);
     panelLayout->addLayout(form);
     m_indicator =
         new WorkIndicator(QStringLiteral("Aguarde... Backup sendo processado"), m_backupPanel);
     panelLayout->addWidget(m_indicator);
-    m_backup = button(m_backupPanel, "BBNBACKUP", "Confirma", QStyle::SP_DialogOkButton);
+    m_backup = commandButton(m_backupPanel, "BBNBACKUP", QStringLiteral("Confirma"),
+                             QStyle::SP_DialogOkButton);
     panelLayout->addWidget(m_backup, 0, Qt::AlignRight);
     m_backupPanel->hide();
     layout->addWidget(m_backupPanel);

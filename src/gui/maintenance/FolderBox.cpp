@@ -48,6 +48,11 @@ void FolderBox::addFolder(const QString& text, const QString& folder)
     addItem(text, folder);
 }
 
+void FolderBox::addNoCopy()
+{
+    addFolder(QStringLiteral("Somente na pasta Backup (sem cópia)"), {});
+}
+
 void FolderBox::finish()
 {
     addItem(OtherFolder);

@@ -14,6 +14,8 @@ public:
 
     // An entry for `folder` (an empty folder: "no folder", such as no copy).
     void addFolder(const QString& text, const QString& folder);
+    // The entry for a backup kept only in the program's Backup folder.
+    void addNoCopy();
     // Ends the list with "Outra pasta..." and selects the first entry.
     void finish();
 

@@ -3,12 +3,12 @@
 #include "gui/app/MainWindow.h"
 #include "gui/maintenance/FolderBox.h"
 #include "gui/maintenance/WorkIndicator.h"
+#include "gui/widgets/CommandButton.h"
 
 #include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -32,15 +32,11 @@ MaintenanceDialog::MaintenanceDialog(MainWindow& window, const Texts& texts)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_confirm = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                                QStringLiteral("Confirma"), this);
-    m_confirm->setObjectName(QStringLiteral("BBNCONFIRMA"));
-    m_confirm->setToolTip(QStringLiteral("Confirma"));
+    m_confirm =
+        commandButton(this, "BBNCONFIRMA", QStringLiteral("Confirma"), QStyle::SP_DialogOkButton);
     m_confirm->setDefault(true);
-    m_return = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                               QStringLiteral("Sair"), this);
-    m_return->setObjectName(QStringLiteral("BBNRETORNA"));
-    m_return->setToolTip(QStringLiteral("Sair"));
+    m_return =
+        commandButton(this, "BBNRETORNA", QStringLiteral("Sair"), QStyle::SP_DialogCloseButton);
     buttons->addWidget(m_confirm);
     buttons->addWidget(m_return);
     layout->addLayout(buttons);
