@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace kelvora::BackupFile {
@@ -45,6 +46,9 @@ void copyContents(const QString& source, const QString& target, const QString& n
     }
     if (from.error() != QFileDevice::NoError || !to.flush() || ::fsync(to.handle()) != 0)
         throw BackupFailed(name, QStringLiteral("o arquivo %1 não pode ser gravado").arg(target));
+    // Once on the disk the pages leave the cache: reading the copy back then reads
+    // the medium, not the memory it was written from.
+    ::posix_fadvise(to.handle(), 0, 0, POSIX_FADV_DONTNEED);
 }
 
 void syncToDisk(const QString& path, const QString& name)

@@ -37,7 +37,8 @@ private:
 // beginning with `name`. Throws BackupFailed(name).
 QString reserveTemporary(const QString& folder, const QString& name);
 
-// Copies `source` into the existing file `target` and makes it reach the disk.
+// Copies `source` into the existing file `target` and makes it reach the disk; the
+// copy is then read from the disk, not from the cache.
 // Throws BackupFailed(name).
 void copyContents(const QString& source, const QString& target, const QString& name);
 
