@@ -72,5 +72,8 @@ int runUpgrade(const QStringList& arguments);
 int runUser(const QStringList& arguments);
 int runConfig(const QStringList& arguments);
 int runMail(const QStringList& arguments);
+int runBackup(const QStringList& arguments);
+int runRestore(const QStringList& arguments);
+int runEmpty(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -107,6 +107,9 @@ const QVector<CliCommand>& commands()
         {"user", "mantém os usuários e seus direitos (list, add, delete, rights)", runUser},
         {"mail", "envia um e-mail com anexos pelo servidor da configuração", runMail},
         {"config", "mostra ou altera a configuração do sistema", runConfig},
+        {"backup", "grava um backup verificado do banco de dados", runBackup},
+        {"restore", "substitui o banco de dados por um backup", runRestore},
+        {"empty", "apaga as avaliações de um ano e dos anteriores, após um backup", runEmpty},
     };
     return list;
 }

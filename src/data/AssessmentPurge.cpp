@@ -16,18 +16,32 @@ std::optional<int> oldestAssessmentYear(const Connection& own)
     return query.value(0).toDate().year();
 }
 
+namespace {
+
+// `condition` on each table's date column, with `params`, all in one transaction.
+void deleteAssessmentsWhere(Connection& own, const QString& condition, const QVariantList& params)
+{
+    Transaction transaction(own, QStringLiteral("Avaliacao"));
+    for (const AssessmentTable& table : Schema::assessmentTables())
+        own.execute(table.table,
+                    QStringLiteral("DELETE FROM %1 WHERE %2")
+                        .arg(Schema::identifier(table.table),
+                             condition.arg(Schema::identifier(table.dateColumn))),
+                    params);
+    transaction.commit();
+}
+
+} // namespace
+
+void deleteAssessmentsBefore(Connection& own, const QDate& end)
+{
+    deleteAssessmentsWhere(own, QStringLiteral("%1 < ?"), {end});
+}
+
 void purgeYear(Connection& own, int year)
 {
     const auto [first, next] = Dialect::yearRange(year);
-    Transaction transaction(own, QStringLiteral("Avaliacao"));
-    for (const AssessmentTable& table : Schema::assessmentTables()) {
-        const QString column = Schema::identifier(table.dateColumn);
-        own.execute(table.table,
-                    QStringLiteral("DELETE FROM %1 WHERE %2 >= ? AND %2 < ?")
-                        .arg(Schema::identifier(table.table), column),
-                    {first, next});
-    }
-    transaction.commit();
+    deleteAssessmentsWhere(own, QStringLiteral("%1 >= ? AND %1 < ?"), {first, next});
 }
 
 PurgeOutcome purgeOldestYear(Connection& own, const QString& dataFolder,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
@@ -12,6 +13,10 @@ class Connection;
 // The year of the earliest assessment (Avaliacao.DATAEXAME); nothing when there is
 // none. Throws OpenFailed.
 std::optional<int> oldestAssessmentYear(const Connection& own);
+
+// Deletes every row dated before `end` from each assessment table, in one
+// transaction. Throws WriteFailed; nothing is deleted then.
+void deleteAssessmentsBefore(Connection& own, const QDate& end);
 
 // Deletes every row of `year` from each assessment table, in one transaction.
 // Throws WriteFailed; nothing is deleted then.

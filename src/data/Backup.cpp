@@ -1,44 +1,35 @@
 #include "data/Backup.h"
 
+#include "data/BackupFile.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "domain/Clock.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <algorithm>
+#include <functional>
 
 namespace kelvora::Backup {
 
 namespace {
 
-constexpr QFile::Permissions OwnerOnlyFile = QFile::ReadOwner | QFile::WriteOwner;
-constexpr QFile::Permissions OwnerOnlyFolder = OwnerOnlyFile | QFile::ExeOwner;
+using BackupFile::OwnerOnlyFile;
+using BackupFile::OwnerOnlyFolder;
 
-// A file being written, removed unless it is kept: a failed backup leaves nothing.
-class PartialFile {
-public:
-    explicit PartialFile(QString path)
-        : m_path(std::move(path))
-    {
-    }
-    ~PartialFile()
-    {
-        if (!m_kept)
-            QFile::remove(m_path);
-    }
-    PartialFile(const PartialFile&) = delete;
-    PartialFile& operator=(const PartialFile&) = delete;
+const QString Stamp = QStringLiteral("yyyyMMddHHmmss");
 
-    QString path() const { return m_path; }
-    void keep() { m_kept = true; }
-
-private:
-    QString m_path;
-    bool m_kept = false;
-};
+// "Kelvora", the 14 digits of the moment, and for the emptying's backups the year.
+const QRegularExpression& namePattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^KELVORA(\\d{14})(-\\d{4})?\\.BAK$"));
+    return pattern;
+}
 
 QString makeFolder(const QString& dataFolder, const QString& name)
 {
@@ -46,16 +37,6 @@ QString makeFolder(const QString& dataFolder, const QString& name)
     if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, OwnerOnlyFolder))
         throw BackupFailed(name, QStringLiteral("a pasta %1 não pode ser criada").arg(folder));
     return folder;
-}
-
-// An empty file, readable by its owner only, under a name of its own in `folder`.
-QString reserveTemporary(const QString& folder, const QString& name)
-{
-    QTemporaryFile file(QDir(folder).filePath(name + QStringLiteral(".XXXXXX")));
-    file.setAutoRemove(false);
-    if (!file.open())
-        throw BackupFailed(name, QStringLiteral("a pasta %1 não pode ser gravada").arg(folder));
-    return file.fileName();
 }
 
 int rowCount(const Connection& connection, const QString& table)
@@ -67,6 +48,18 @@ int rowCount(const Connection& connection, const QString& table)
 
 void copySqlite(Connection& own, const QString& copyPath, const QString& name)
 {
+    // The copy is checked against the source's rows at the moment it was taken.
+    // Holding the write lock on a second connection keeps other stations from
+    // committing in between (they wait, as they would for the copy anyway) while
+    // reads, the copy's among them, go on.
+    Connection source(QStringLiteral("BackupSource"), own.link(), own.folder());
+    source.open();
+    Transaction moment(source, name, Transaction::Lock::Exclusive);
+    const QStringList tables{QStringLiteral("Alunos"), QStringLiteral("Avaliacao")};
+    QVector<int> counts;
+    for (const QString& table : tables)
+        counts << rowCount(source, table);
+
     // The path is a bound value, never SQL text.
     own.execute(name, QStringLiteral("VACUUM INTO ?"), {copyPath});
 
@@ -77,52 +70,77 @@ void copySqlite(Connection& own, const QString& copyPath, const QString& name)
     if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
         throw BackupFailed(name,
                            QStringLiteral("a cópia não passou na verificação de integridade"));
-    for (const QString& table : {QStringLiteral("Alunos"), QStringLiteral("Avaliacao")})
-        if (rowCount(copy, table) != rowCount(own, table))
-            throw BackupFailed(name, QStringLiteral("a cópia não tem as linhas de %1").arg(table));
-}
-
-// Runs a PostgreSQL client program to its end; returns what it printed.
-QByteArray runClient(const QString& program, const QStringList& arguments,
-                     const QProcessEnvironment& environment, const QString& name)
-{
-    const QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty())
-        throw BackupFailed(name, QStringLiteral("%1 não está instalado").arg(program));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(path, arguments);
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        throw BackupFailed(name,
-                           program + QStringLiteral(": ") +
-                               QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
-    return process.readAllStandardOutput();
+    check = QSqlQuery();
+    for (int i = 0; i < tables.size(); ++i)
+        if (rowCount(copy, tables.at(i)) != counts.at(i))
+            throw BackupFailed(name,
+                               QStringLiteral("a cópia não tem as linhas de %1").arg(tables.at(i)));
 }
 
 void dumpPostgres(const Connection& own, const QString& dumpPath, const QString& name)
 {
     const DataLink& link = own.link();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The password never stands on a command line, where other users could read it.
-    if (!link.password.isEmpty())
-        environment.insert(QStringLiteral("PGPASSWORD"), link.password);
-    environment.insert(QStringLiteral("PGCONNECT_TIMEOUT"), QStringLiteral("5"));
-    QStringList arguments{QStringLiteral("--format=custom"), QStringLiteral("--no-password"),
-                          QStringLiteral("--file=") + dumpPath,
-                          QStringLiteral("--host=") + link.host(),
-                          QStringLiteral("--port=") + QString::number(link.port())};
-    if (!link.user.isEmpty())
-        arguments << QStringLiteral("--username=") + link.user;
-    arguments << QStringLiteral("--dbname=") + link.catalog;
-    runClient(QStringLiteral("pg_dump"), arguments, environment, name);
+    // The lightest compression: photos are JPEG already and the rest is small, and the
+    // default level takes three times as long for a file a few percent smaller.
+    BackupFile::runPgClient(QStringLiteral("pg_dump"),
+                            {QStringLiteral("--format=custom"), QStringLiteral("--compress=1"),
+                             QStringLiteral("--file=") + dumpPath,
+                             QStringLiteral("--dbname=") + link.catalog},
+                            link, name);
+    BackupFile::checkPgArchive(dumpPath, link, name);
+}
 
-    // The archive's table of contents can be read back only from a complete file.
-    if (runClient(QStringLiteral("pg_restore"), {QStringLiteral("--list"), dumpPath}, environment,
-                  name)
-            .trimmed()
-            .isEmpty())
-        throw BackupFailed(name, QStringLiteral("pg_restore não leu o arquivo"));
+// The name `nameAt` gives the Clock's time. A second backup within the same second
+// would take the first one's name: it waits for the next second, and is refused
+// when the time does not move on (no backup is ever overwritten).
+QString freeName(const QString& folder, const std::function<QString(const QDateTime&)>& nameAt)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const QString name = nameAt(Clock::now());
+        if (!QFileInfo::exists(QDir(folder).filePath(name)))
+            return name;
+        if (waited.elapsed() > 1500)
+            throw BackupFailed(name, QStringLiteral("já existe um backup com este nome"));
+        QThread::msleep(50);
+    }
+}
+
+QString writeVerifiedAs(Connection& own, const QString& dataFolder,
+                        const std::function<QString(const QDateTime&)>& nameAt)
+{
+    const QString folder = makeFolder(dataFolder, nameAt(Clock::now()));
+    const QString name = freeName(folder, nameAt);
+    const QString path = QDir(folder).filePath(name);
+
+    BackupFile::Partial partial(BackupFile::reserveTemporary(folder, name));
+    try {
+        if (own.link().provider == DataLink::Provider::SQLite)
+            copySqlite(own, partial.path(), name);
+        else
+            dumpPostgres(own, partial.path(), name);
+    } catch (const BackupFailed&) {
+        throw;
+    } catch (const DataError& error) {
+        throw BackupFailed(name, error.reason());
+    }
+    BackupFile::syncToDisk(partial.path(), name);
+    // Renaming never replaces an existing file.
+    if (!QFile::setPermissions(partial.path(), OwnerOnlyFile) ||
+        !QFile::rename(partial.path(), path))
+        throw BackupFailed(name, QStringLiteral("o arquivo não pode receber o nome final"));
+    partial.keep();
+    return path;
+}
+
+QByteArray digestOf(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result();
 }
 
 } // namespace
@@ -134,38 +152,92 @@ QString folderOf(const QString& dataFolder)
 
 QString fileNameAt(const QDateTime& moment)
 {
-    return QStringLiteral("Kelvora") + moment.toString(QStringLiteral("yyyyMMddHHmmss")) +
-           QStringLiteral(".bak");
+    return QStringLiteral("Kelvora") + moment.toString(Stamp) + QStringLiteral(".bak");
+}
+
+QString emptyingFileNameAt(const QDateTime& moment, int year)
+{
+    return QStringLiteral("Kelvora%1-%2.bak")
+        .arg(moment.toString(Stamp))
+        .arg(year, 4, 10, QLatin1Char('0'));
+}
+
+bool isBackupFileName(const QString& fileName)
+{
+    return namePattern().match(fileName.toUpper()).hasMatch();
 }
 
 QString writeVerified(Connection& own, const QString& dataFolder)
 {
-    const QString name = fileNameAt(Clock::now());
-    const QString folder = makeFolder(dataFolder, name);
-    const QString path = QDir(folder).filePath(name);
-    // A second backup within the same second would take the first one's name. It is
-    // refused rather than made to wait: no backup is ever overwritten, and a caller
-    // whose clock stands still (tests) is never kept waiting.
-    if (QFileInfo::exists(path))
-        throw BackupFailed(name, QStringLiteral("já existe um backup com este nome"));
+    return writeVerifiedAs(own, dataFolder, &fileNameAt);
+}
 
-    PartialFile partial(reserveTemporary(folder, name));
+QString writeVerifiedBeforeEmptying(Connection& own, const QString& dataFolder, int year)
+{
+    return writeVerifiedAs(own, dataFolder, [year](const QDateTime& moment) {
+        return emptyingFileNameAt(moment, year);
+    });
+}
+
+QString copyVerified(const QString& backupFile, const QString& folder)
+{
+    const QString name = QFileInfo(backupFile).fileName();
+    const QString failure =
+        QStringLiteral("Unidade inválida -> %1 ou \rUnidade de Gravação cheia !!!")
+            .arg(QDir::toNativeSeparators(folder));
+    const QString path = QDir(folder).filePath(name);
+    if (!QFileInfo(folder).isDir() || QFileInfo::exists(path))
+        throw BackupFailed(name, failure);
     try {
-        if (own.link().provider == DataLink::Provider::SQLite)
-            copySqlite(own, partial.path(), name);
-        else
-            dumpPostgres(own, partial.path(), name);
-    } catch (const BackupFailed&) {
-        throw;
-    } catch (const DataError& error) {
-        throw BackupFailed(name, error.reason());
+        BackupFile::Partial partial(BackupFile::reserveTemporary(folder, name));
+        BackupFile::copyContents(backupFile, partial.path(), name);
+        const QByteArray original = digestOf(backupFile);
+        if (original.isEmpty() || digestOf(partial.path()) != original)
+            throw BackupFailed(name, QStringLiteral("a cópia difere do original"));
+        if (!QFile::rename(partial.path(), path))
+            throw BackupFailed(name, QStringLiteral("a cópia não pode receber o nome final"));
+        partial.keep();
+    } catch (const BackupFailed& error) {
+        throw BackupFailed(name,
+                           failure + QStringLiteral(" (") + error.reason() + QLatin1Char(')'));
     }
-    // Renaming never replaces an existing file.
-    if (!QFile::setPermissions(partial.path(), OwnerOnlyFile) ||
-        !QFile::rename(partial.path(), path))
-        throw BackupFailed(name, QStringLiteral("o arquivo não pode receber o nome final"));
-    partial.keep();
     return path;
+}
+
+QStringList removeExpired(const QString& folder, const QDate& today)
+{
+    // Only the backup dialog's own names count: the emptying's backups, copies
+    // renamed by hand and every other file stay.
+    QStringList backups;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = namePattern().match(name.toUpper());
+        if (match.hasMatch() && match.capturedLength(2) == 0)
+            backups << name;
+    }
+    // The stamp makes the names sort by age.
+    std::sort(backups.begin(), backups.end(),
+              [](const QString& a, const QString& b) { return a.toUpper() > b.toUpper(); });
+    const QString limit = today.addDays(-KeptDays).toString(QStringLiteral("yyyyMMdd"));
+    QStringList removed;
+    for (int i = KeptNewest; i < backups.size(); ++i) {
+        const QString day = backups.at(i).mid(7, 8);
+        if (day <= limit && QFile::remove(QDir(folder).filePath(backups.at(i))))
+            removed << backups.at(i);
+    }
+    return removed;
+}
+
+Made makeAndKeep(Connection& own, const QString& dataFolder, const QString& copyFolder)
+{
+    Made made;
+    made.file = writeVerified(own, dataFolder);
+    if (!copyFolder.isEmpty())
+        made.copy = copyVerified(made.file, copyFolder);
+    const QDate today = Clock::today();
+    removeExpired(folderOf(dataFolder), today);
+    if (!copyFolder.isEmpty())
+        removeExpired(copyFolder, today);
+    return made;
 }
 
 } // namespace kelvora::Backup

@@ -24,6 +24,8 @@ QString DataError::messageText() const
         return Msg::RegistroJaAlocado;
     case Kind::BackupFailed:
         return Msg::ErroBackup;
+    case Kind::RestoreFailed:
+        return Msg::ErroRestore;
     }
     return {};
 }

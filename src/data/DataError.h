@@ -12,10 +12,11 @@ namespace kelvora {
 class DataError : public std::exception {
 public:
     enum class Kind {
-        OpenFailed,   // a table or connection could not be opened or read
-        WriteFailed,  // a write failed; its transaction was rolled back
-        RowHeld,      // the row was changed, removed or taken by another station since it was read
-        BackupFailed, // a backup could not be written or did not check out; nothing was left
+        OpenFailed,    // a table or connection could not be opened or read
+        WriteFailed,   // a write failed; its transaction was rolled back
+        RowHeld,       // the row was changed, removed or taken by another station since it was read
+        BackupFailed,  // a backup could not be written or did not check out; nothing was left
+        RestoreFailed, // a backup was not put in place; the database is as it was
     };
 
     DataError(Kind kind, QString table, QString reason);
@@ -65,6 +66,15 @@ class BackupFailed : public DataError {
 public:
     BackupFailed(QString file, QString reason)
         : DataError(Kind::BackupFailed, std::move(file), std::move(reason))
+    {
+    }
+};
+
+// `file` is the backup that was to be restored.
+class RestoreFailed : public DataError {
+public:
+    RestoreFailed(QString file, QString reason)
+        : DataError(Kind::RestoreFailed, std::move(file), std::move(reason))
     {
     }
 };

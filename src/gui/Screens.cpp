@@ -2,6 +2,9 @@
 
 #include "gui/app/MainWindow.h"
 #include "gui/maintenance/ActivitiesWindow.h"
+#include "gui/maintenance/BackupDialog.h"
+#include "gui/maintenance/EmptyingWindow.h"
+#include "gui/maintenance/RestoreDialog.h"
 #include "gui/maintenance/SystemConfigurationWindow.h"
 #include "gui/users/AccessLevelEditor.h"
 #include "gui/users/UserRegister.h"
@@ -19,6 +22,12 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new SystemConfigurationWindow(w); });
     window.registerScreen(QStringLiteral("MNATIVIDADES"),
                           [](MainWindow& w) { return new ActivitiesWindow(w); });
+    window.registerScreen(QStringLiteral("MNBACKUP"),
+                          [](MainWindow& w) { return new BackupDialog(w); });
+    window.registerScreen(QStringLiteral("MNRESTAURACAODOBACKUP"),
+                          [](MainWindow& w) { return new RestoreDialog(w); });
+    window.registerScreen(QStringLiteral("MNESVAZIARARQUIVOS"),
+                          [](MainWindow& w) { return new EmptyingWindow(w); });
 }
 
 } // namespace kelvora

@@ -24,6 +24,11 @@ QString ScriptedFileDialogs::openFileName(QWidget*, const QString& caption, cons
     return m_files.isEmpty() ? QString() : m_files.dequeue();
 }
 
+QString ScriptedFileDialogs::existingFolder(QWidget*, const QString& caption, const QString& folder) {
+    m_asked.append({caption, folder, {}});
+    return m_files.isEmpty() ? QString() : m_files.dequeue();
+}
+
 bool ScriptedFileDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     ++m_printDialogs;
     const QString fileName = m_printers.isEmpty() ? QString() : m_printers.dequeue();

@@ -20,7 +20,7 @@ public:
     ScriptedFileDialogs();
     ~ScriptedFileDialogs() override;
 
-    // The next file chosen in a file dialog; an empty name cancels it.
+    // The next file (or folder) chosen in a file dialog; an empty name cancels it.
     void answerFile(const QString& fileName) { m_files.enqueue(fileName); }
     // The next print dialog prints into this PDF file; an empty name cancels it.
     void answerPrinterPdf(const QString& fileName) { m_printers.enqueue(fileName); }
@@ -32,6 +32,7 @@ public:
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                          const QString& filter) override;
+    QString existingFolder(QWidget* parent, const QString& caption, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
 private:

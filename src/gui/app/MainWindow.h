@@ -85,6 +85,13 @@ public:
     // One timer tick: status bar and connectivity probe.
     void tick();
 
+    // The watch pauses while a maintenance job holds the database (a restore, a
+    // shrink) and would take the wait for the connection lost.
+    void pauseWatch() { m_timer.stop(); }
+    void resumeWatch() { m_timer.start(); }
+    // Opens both connections again (until they answer) and resumes the watch.
+    void reconnect();
+
 public slots:
     void exitCommand();
 
@@ -112,7 +119,6 @@ private:
     void screenClosed(QAction* action, QWidget* trigger);
     void showAbout();
     void databaseLost();
-    void reconnect();
 
     std::unique_ptr<Connection> m_own;
     std::unique_ptr<Connection> m_brandel;

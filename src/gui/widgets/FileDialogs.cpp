@@ -20,6 +20,10 @@ public:
     {
         return QFileDialog::getOpenFileName(parent, caption, folder, filter);
     }
+    QString existingFolder(QWidget* parent, const QString& caption, const QString& folder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, folder);
+    }
     bool choosePrinter(QWidget* parent, QPrinter& printer) override
     {
         QPrintDialog dialog(&printer, parent);
@@ -51,6 +55,11 @@ QString FileDialogs::openFileName(QWidget* parent, const QString& caption, const
                                   const QString& filter)
 {
     return presenter().openFileName(parent, caption, folder, filter);
+}
+
+QString FileDialogs::existingFolder(QWidget* parent, const QString& caption, const QString& folder)
+{
+    return presenter().existingFolder(parent, caption, folder);
 }
 
 bool FileDialogs::choosePrinter(QWidget* parent, QPrinter& printer)

@@ -16,6 +16,9 @@ public:
                                  const QString& filter) = 0;
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter) = 0;
+    // The chosen folder, or an empty text when the user cancelled.
+    virtual QString existingFolder(QWidget* parent, const QString& caption,
+                                   const QString& folder) = 0;
     // Lets the user choose and set up `printer`; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -27,6 +30,7 @@ public:
                                 const QString& filter);
     static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                 const QString& filter);
+    static QString existingFolder(QWidget* parent, const QString& caption, const QString& folder);
     static bool choosePrinter(QWidget* parent, QPrinter& printer);
 
     // Installs another presenter (tests); nullptr restores the real dialogs.

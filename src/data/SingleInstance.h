@@ -6,7 +6,9 @@
 namespace kelvora {
 
 // One running program per user and data folder. The first start listens on a local
-// socket; a later start tells it to come to the front and then ends.
+// socket; a later start tells it to come to the front and then ends. kelvora-cli
+// takes the same lock while it replaces the database, so that neither runs beside
+// the other.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
