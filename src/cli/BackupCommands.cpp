@@ -4,7 +4,6 @@
 #include "data/Backup.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
-#include "data/DataFolder.h"
 #include "data/DataLink.h"
 #include "data/Restore.h"
 #include "data/SingleInstance.h"
@@ -27,16 +26,6 @@ const QCommandLineOption CopyOption(QStringLiteral("copy-to"),
                                     QStringLiteral("Grava também uma cópia nesta pasta."),
                                     QStringLiteral("PASTA"));
 
-// The data folder named by --dir (or the default), or nothing when it does not exist.
-std::optional<QString> existingFolder(const QCommandLineParser& parser)
-{
-    const QString folder = DataFolder::resolve(parser.value(DirOption));
-    if (QDir(folder).exists())
-        return folder;
-    err() << "A pasta de dados não existe: " << folder << '\n';
-    return std::nullopt;
-}
-
 int refused(const QString& text, const QString& detail)
 {
     err() << text << ' ' << detail << '\n';
@@ -56,22 +45,13 @@ int runBackup(const QStringList& arguments)
     parser.addOptions({DirOption, CopyOption});
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
-    const std::optional<QString> folder = existingFolder(parser);
-    if (!folder)
-        return ExitFailed;
-    try {
-        const std::unique_ptr<Connection> own = openOwnDatabase(*folder);
-        const Backup::Made made = Backup::makeAndKeep(*own, *folder, parser.value(CopyOption));
+    return onOwnDatabase(parser.value(DirOption), [&](Connection& own) {
+        const Backup::Made made = Backup::makeAndKeep(own, own.folder(), parser.value(CopyOption));
         out() << made.file << '\n';
         if (!made.copy.isEmpty())
             out() << made.copy << '\n';
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitFailed;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
-    return ExitOk;
+        return int(ExitOk);
+    });
 }
 
 int runRestore(const QStringList& arguments)
@@ -94,28 +74,19 @@ int runRestore(const QStringList& arguments)
         return refused(Msg::DadoIncorreto, BackupText::ExtensaoInvalida);
     if (!QFileInfo(file).isFile())
         return refused(Msg::ErroRestore, QStringLiteral("O arquivo não existe: ") + file);
-    const std::optional<QString> folder = existingFolder(parser);
-    if (!folder)
-        return ExitFailed;
-
-    // Held until the end: the program cannot start on the database being replaced.
-    SingleInstance lock(*folder);
-    if (!lock.becomeFirst())
-        return refused(
-            Msg::ErroRestore,
-            QStringLiteral("o Kelvora está aberto nesta pasta de dados; feche-o antes."));
-    try {
+    return onDataFolder(parser.value(DirOption), [&](const QString& folder) {
+        // Held until the end: the program cannot start on the database being replaced.
+        SingleInstance lock(folder);
+        if (!lock.becomeFirst())
+            return refused(
+                Msg::ErroRestore,
+                QStringLiteral("o Kelvora está aberto nesta pasta de dados; feche-o antes."));
         const DataLink link =
-            DataLinkFile::read(QDir(*folder).filePath(QLatin1String(DataLinkFile::Kelvora)));
-        const QString safety = Restore::replaceWith(link, *folder, file);
+            DataLinkFile::read(QDir(folder).filePath(QLatin1String(DataLinkFile::Kelvora)));
+        const QString safety = Restore::replaceWith(link, folder, file);
         out() << "Backup de segurança: " << safety << '\n' << Msg::RestoreRealizado << '\n';
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitFailed;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
-    return ExitOk;
+        return int(ExitOk);
+    });
 }
 
 int runEmpty(const QStringList& arguments)
@@ -141,13 +112,9 @@ int runEmpty(const QStringList& arguments)
         return refused(Msg::DadoIncorreto, BackupText::Ano);
     if (!EmptyingYear::mayBeEmptied(*year, today))
         return refused(Msg::DadoIncorreto, BackupText::AnoNaoPodeSerEsvaziado);
-    const std::optional<QString> folder = existingFolder(parser);
-    if (!folder)
-        return ExitFailed;
-    try {
-        const std::unique_ptr<Connection> own = openOwnDatabase(*folder);
+    return onOwnDatabase(parser.value(DirOption), [&](Connection& own) {
         const EmptyingOutcome outcome =
-            emptyAssessments(*own, *folder, *year, parser.value(CopyOption));
+            emptyAssessments(own, own.folder(), *year, parser.value(CopyOption));
         if (!outcome.backupFile.isEmpty())
             out() << outcome.backupFile << '\n';
         if (!outcome.copy.isEmpty())
@@ -156,23 +123,18 @@ int runEmpty(const QStringList& arguments)
         case EmptyingOutcome::BackupFailed:
         case EmptyingOutcome::CopyFailed:
             err() << Msg::ErroBackup << ' ' << outcome.reason << '\n';
-            return ExitFailed;
+            return int(ExitFailed);
         case EmptyingOutcome::DeleteFailed:
             err() << Msg::GravandoNaTabela << " Banco de Dados: " << outcome.reason << '\n';
-            return ExitFailed;
+            return int(ExitFailed);
         case EmptyingOutcome::ShrinkFailed:
             err() << outcome.reason << '\n';
-            return ExitFailed;
+            return int(ExitFailed);
         case EmptyingOutcome::Done:
             out() << Msg::FimDeProcesso << '\n';
         }
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitFailed;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
-    return ExitOk;
+        return int(ExitOk);
+    });
 }
 
 } // namespace kelvora::cli

@@ -53,9 +53,12 @@ int databaseFailure(const DataError& error);
 // OpenFailed.
 std::unique_ptr<Connection> openOwnDatabase(const QString& folder);
 
-// Runs `work` on the own database of the data folder that `--dir` names (or the
-// default one) and returns its exit status; a missing folder, a bad data-link file
-// or a database failure is told on standard error and ends in ExitFailed.
+// Runs `work` on the data folder that `--dir` names (or the default one) and returns
+// its exit status; a missing folder, a bad data-link file or a database failure is
+// told on standard error and ends in ExitFailed.
+int onDataFolder(const QString& dirOption, const std::function<int(const QString&)>& work);
+
+// The same, on the own database of that folder, open.
 int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)>& work);
 
 // Every command of kelvora-cli, in the order --help lists them.

@@ -76,7 +76,7 @@ std::unique_ptr<Connection> openOwnDatabase(const QString& folder)
     return own;
 }
 
-int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)>& work)
+int onDataFolder(const QString& dirOption, const std::function<int(const QString&)>& work)
 {
     const QString folder = DataFolder::resolve(dirOption);
     if (!QDir(folder).exists()) {
@@ -84,14 +84,21 @@ int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)
         return ExitFailed;
     }
     try {
-        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
-        return work(*own);
+        return work(folder);
     } catch (const ConfigError& error) {
         err() << error.message() << '\n';
         return ExitFailed;
     } catch (const DataError& error) {
         return databaseFailure(error);
     }
+}
+
+int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)>& work)
+{
+    return onDataFolder(dirOption, [&](const QString& folder) {
+        const std::unique_ptr<Connection> own = openOwnDatabase(folder);
+        return work(*own);
+    });
 }
 
 const QVector<CliCommand>& commands()
