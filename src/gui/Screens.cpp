@@ -1,6 +1,7 @@
 #include "gui/Screens.h"
 
 #include "gui/app/MainWindow.h"
+#include "gui/mail/StudentMailWindow.h"
 #include "gui/maintenance/ActivitiesWindow.h"
 #include "gui/maintenance/BackupDialog.h"
 #include "gui/maintenance/EmptyingWindow.h"
@@ -22,6 +23,8 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new SystemConfigurationWindow(w); });
     window.registerScreen(QStringLiteral("MNATIVIDADES"),
                           [](MainWindow& w) { return new ActivitiesWindow(w); });
+    window.registerScreen(QStringLiteral("SBEMAIL"),
+                          [](MainWindow& w) { return new StudentMailWindow(w); });
     window.registerScreen(QStringLiteral("MNBACKUP"),
                           [](MainWindow& w) { return new BackupDialog(w); });
     window.registerScreen(QStringLiteral("MNRESTAURACAODOBACKUP"),
