@@ -38,6 +38,7 @@ struct PrintContext {
     int row = -1;
     int page = 1;
     QDateTime printedAt;
+    int rowCount = 0; // rows of the group (its footer) or of the whole report (summary)
 
     QVariant value(const QString& column) const;
 };

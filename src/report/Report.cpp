@@ -18,18 +18,57 @@ public:
         startPage();
         place(m_report.titleBand(), context());
         place(m_report.columnHeader(), context());
+        int rows = 0;
         if (const DataTable* data = m_report.data()) {
-            for (int row = 0; row < data->rowCount(); ++row)
-                place(m_report.detail(), context(data, row));
+            rows = data->rowCount();
+            for (int row = 0; row < rows; ++row)
+                placeRow(*data, row);
+            closeGroups(*data, 0, rows - 1);
         } else {
             place(m_report.detail(), context());
         }
-        place(m_report.summary(), context());
+        PrintContext summary = context();
+        summary.rowCount = rows;
+        place(m_report.summary(), summary);
         finishPage(true);
         return std::move(m_sheets);
     }
 
 private:
+    // The detail of `row`, with the footers of the groups that ended before it and
+    // the headers of those it starts.
+    void placeRow(const DataTable& data, int row)
+    {
+        const std::deque<Report::Group>& groups = m_report.groups();
+        int changed = 0;
+        if (row > 0) {
+            while (changed < int(groups.size()) && data.value(row, groups[changed].column) ==
+                                                       data.value(row - 1, groups[changed].column))
+                ++changed;
+            closeGroups(data, changed, row - 1);
+        }
+        m_groupStarts.resize(groups.size());
+        for (int g = changed; g < int(groups.size()); ++g) {
+            m_groupStarts[g] = row;
+            place(groups[g].header, context(&data, row));
+        }
+        place(m_report.detail(), context(&data, row));
+    }
+
+    // The footers, innermost first, of the groups from `outermost` in, which end at
+    // `lastRow`.
+    void closeGroups(const DataTable& data, int outermost, int lastRow)
+    {
+        const std::deque<Report::Group>& groups = m_report.groups();
+        if (lastRow < 0)
+            return;
+        for (int g = int(groups.size()) - 1; g >= outermost; --g) {
+            PrintContext footer = context(&data, lastRow);
+            footer.rowCount = lastRow - m_groupStarts[g] + 1;
+            place(groups[g].footer, footer);
+        }
+    }
+
     PrintContext context(const DataTable* table = nullptr, int row = -1) const
     {
         return {table, row, m_pageNumber, m_printedAt};
@@ -107,6 +146,7 @@ private:
 
     const Report& m_report;
     QDateTime m_printedAt;
+    std::vector<int> m_groupStarts; // the first row of each open group
     QVector<Page> m_sheets;
     int m_pageNumber = 0;
     double m_y = 0;
@@ -115,6 +155,13 @@ private:
 };
 
 } // namespace
+
+Report::Group& Report::addGroup(const QString& column)
+{
+    Group& group = m_groups.emplace_back();
+    group.column = column;
+    return group;
+}
 
 double Report::bandWidth() const
 {

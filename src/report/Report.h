@@ -4,6 +4,7 @@
 
 #include <QMarginsF>
 
+#include <deque>
 #include <optional>
 
 namespace kelvora::report {
@@ -16,11 +17,22 @@ namespace kelvora::report {
 // - the detail once per data row, starting a new page when the next row does not
 //   fit above the page footer (a report without data prints the detail once, as a
 //   form with empty fields);
+// - around the detail, for each group (outermost first), its header before the
+//   first row of every run of rows with the same value in the group's column, and
+//   its footer after the last; the data comes sorted by those columns;
 // - the summary once, after the last detail;
 // - the page footer at the bottom of every page.
 // Every band prints with the chain of its children right after it.
 class Report : public Printable {
 public:
+    // Rows that share the value of `column` form one group. Its header prints with
+    // the group's first row, its footer with the last and the count of its rows.
+    struct Group {
+        QString column;
+        Band header;
+        Band footer;
+    };
+
     explicit Report(QString title = {})
         : m_title(std::move(title))
     {
@@ -33,6 +45,9 @@ public:
     Band& titleBand() { return m_titleBand; }
     Band& columnHeader() { return m_columnHeader; }
     Band& detail() { return m_detail; }
+    // A group inside those added before it.
+    Group& addGroup(const QString& column);
+    const std::deque<Group>& groups() const { return m_groups; }
     Band& summary() { return m_summary; }
     Band& pageFooter() { return m_pageFooter; }
     const Band& pageHeader() const { return m_pageHeader; }
@@ -65,6 +80,7 @@ private:
     Band m_titleBand;
     Band m_columnHeader;
     Band m_detail;
+    std::deque<Group> m_groups; // a deque: adding a group never moves the others
     Band m_summary;
     Band m_pageFooter;
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;

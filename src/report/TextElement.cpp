@@ -36,6 +36,11 @@ TextSource pageNumber()
     return [](const PrintContext& context) { return QString::number(context.page); };
 }
 
+TextSource rowCount()
+{
+    return [](const PrintContext& context) { return QString::number(context.rowCount); };
+}
+
 } // namespace Source
 
 TextElement::TextElement(const QRectF& frame, TextSource source)

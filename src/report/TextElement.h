@@ -18,6 +18,7 @@ TextSource column(const QString& name); // the value of the band's data row, as 
 TextSource printDate();                 // "dd/MM/yyyy" of the moment of printing
 TextSource printTime();                 // "HH:mm:ss" of the moment of printing
 TextSource pageNumber();                // the number of the page the band lands on
+TextSource rowCount();                  // the rows counted: a group's or the report's
 } // namespace Source
 
 // A line or block of text in one font and colour, aligned in its frame. With word

@@ -143,6 +143,38 @@ private slots:
         QVERIFY(ink(pageImage(pdf, 2), QRect(20, 20, 300, 20)) > 0.01);
     }
 
+    // Groups within groups: a header where a run of equal values starts, a footer
+    // with the run's count where it ends, inner ones closing before outer ones.
+    void groupsFrameTheirRunsOfRows() {
+        QTemporaryDir dir;
+        Report report(QStringLiteral("Grupos"));
+        const double width = report.bandWidth();
+        DataTable rows({QStringLiteral("AVALIADOR"), QStringLiteral("DIA"), QStringLiteral("LINHA")});
+        const QStringList fixture{"01 1 a", "01 1 b", "01 2 c", "02 2 d", "02 3 e", "02 3 f", "02 3 g"};
+        for (const QString& line : fixture)
+            rows.addRow({line.section(' ', 0, 0), line.section(' ', 1, 1), line.section(' ', 2, 2)});
+        report.setData(rows);
+        Report::Group& assessor = report.addGroup(QStringLiteral("AVALIADOR"));
+        assessor.header.setHeight(7);
+        assessor.header.addText({0, 0, width, 6}, [](const PrintContext& c) { return "Avaliador " + c.value("AVALIADOR").toString(); });
+        assessor.footer.setHeight(7);
+        assessor.footer.addText({0, 0, width, 6}, [](const PrintContext& c) { return "Geral " + Source::rowCount()(c); });
+        Report::Group& day = report.addGroup(QStringLiteral("DIA"));
+        day.header.setHeight(7);
+        day.header.addText({0, 0, width, 6}, [](const PrintContext& c) { return "Dia " + c.value("DIA").toString(); });
+        day.footer.setHeight(7);
+        day.footer.addText({0, 0, width, 6}, [](const PrintContext& c) { return "Dia total " + Source::rowCount()(c); });
+        report.detail().setHeight(7);
+        report.detail().addField({0, 0, width, 6}, QStringLiteral("LINHA"));
+        report.summary().setHeight(7);
+        report.summary().addText({0, 0, width, 6}, [](const PrintContext& c) { return "Período " + Source::rowCount()(c); });
+
+        QStringList lines = pageTexts(pdfOf(report, dir)).first().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines, (QStringList{"Avaliador 01", "Dia 1", "a", "b", "Dia total 2", "Dia 2", "c", "Dia total 1", "Geral 3",
+                                     "Avaliador 02", "Dia 2", "d", "Dia total 1", "Dia 3", "e", "f", "g", "Dia total 3", "Geral 4",
+                                     "Período 7"}));
+    }
+
     void switchedOffBandLeavesNoTrace_data() {
         QTest::addColumn<QString>("band");
         for (const char* band : {"page header", "title", "column header", "detail", "summary",
