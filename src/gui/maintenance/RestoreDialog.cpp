@@ -45,7 +45,9 @@ void RestoreDialog::confirm()
         return;
     }
     setBusy(true);
-    // Nothing of this program may hold the database while it is replaced.
+    // Nothing of this program may hold the database while it is replaced: not even
+    // the watch, which a failed try before this one started again.
+    m_window.pauseWatch();
     m_window.ownConnection().close();
     m_window.brandelConnection().close();
     struct Result {
