@@ -1,8 +1,14 @@
 #include "cli/CliCommand.h"
 
 #include "data/Connection.h"
+#include "data/DataLink.h"
+#include "data/FollowUpLists.h"
 #include "data/Users.h"
 #include "domain/Clock.h"
+#include "domain/DateText.h"
+#include "domain/MessageTexts.h"
+#include "domain/Period.h"
+#include "report/lists/FollowUpReports.h"
 #include "report/Output.h"
 #include "report/users/UserListReport.h"
 
@@ -18,6 +24,9 @@ using namespace kelvora::report;
 struct ReportOptions {
     QString from;
     QString to;
+    QString type;
+    QString order;
+    QString user;
 };
 
 // The gym's name as the reports print it.
@@ -29,7 +38,7 @@ QString gymName(const Connection& own)
 }
 
 // Builds the user list, or explains on err() why not (returning nothing).
-std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOptions& options)
+std::unique_ptr<Printable> usersReport(Connection& own, const ReportOptions& options)
 {
     const Users::Interval interval = Users::settle(own, options.from, options.to);
     if (!interval.refusal.isEmpty()) {
@@ -39,14 +48,61 @@ std::unique_ptr<Printable> usersReport(const Connection& own, const ReportOption
     return UserListReport::build(gymName(own), interval, Users::list(own, interval));
 }
 
+// The gym-management database beside the own one: the lists read their students
+// there in companion mode.
+std::unique_ptr<Connection> brandelBeside(const Connection& own)
+{
+    auto brandel = Connection::fromFile(Connection::Brandel, own.folder(),
+                                        QLatin1String(DataLinkFile::Brandel));
+    brandel->open();
+    return brandel;
+}
+
+std::unique_ptr<Printable> nothingFound()
+{
+    err() << Msg::NenhumResultado << '\n';
+    return nullptr;
+}
+
+std::unique_ptr<Printable> overdueReport(Connection& own, const ReportOptions& options)
+{
+    const auto kind = options.type == QLatin1String("funcional") ? FollowUpLists::Kind::Functional
+                                                                 : FollowUpLists::Kind::Medical;
+    const auto order = options.order == QLatin1String("nome") ? FollowUpLists::Order::ByName
+                                                              : FollowUpLists::Order::ByNumber;
+    const auto students =
+        FollowUpLists::overdueStudents(own, *brandelBeside(own), kind, order, Clock::today());
+    if (students.isEmpty())
+        return nothingFound();
+    return OverdueListReport::build(gymName(own), kind, students);
+}
+
+std::unique_ptr<Printable> doneReport(Connection& own, const ReportOptions& options)
+{
+    const Period period = Period::settle(options.from, options.to);
+    if (!period.refusal.isEmpty()) {
+        err() << period.refusal << ' ' << period.detail << '\n';
+        return nullptr;
+    }
+    const auto done = FollowUpLists::assessmentsDone(own, *brandelBeside(own), period.first,
+                                                     period.last, options.user);
+    if (done.isEmpty())
+        return nothingFound();
+    return DoneListReport::build(gymName(own), DateText::format(period.first),
+                                 DateText::format(period.last), done);
+}
+
 struct Document {
     const char* name;
     const char* summary;
-    std::unique_ptr<Printable> (*build)(const Connection& own, const ReportOptions& options);
+    std::unique_ptr<Printable> (*build)(Connection& own, const ReportOptions& options);
 };
 
 const Document documents[] = {
     {"users", "lista de usuários (código e nome), com --from e --to", usersReport},
+    {"overdue", "avaliações vencidas, com --type medica|funcional e --order matricula|nome",
+     overdueReport},
+    {"done", "avaliações feitas de --from a --to (dd/mm/aaaa), com --user CÓDIGO", doneReport},
 };
 
 } // namespace
@@ -68,13 +124,24 @@ int runReport(const QStringList& arguments)
     const QCommandLineOption outFile(QStringLiteral("out"),
                                      QStringLiteral("Arquivo PDF a gravar (obrigatório)."),
                                      QStringLiteral("ARQUIVO"));
-    const QCommandLineOption from(QStringLiteral("from"),
-                                  QStringLiteral("Código inicial (vazio: o primeiro usuário)."),
+    const QCommandLineOption from(
+        QStringLiteral("from"),
+        QStringLiteral("users: código inicial (vazio: o primeiro); done: data inicial."),
+        QStringLiteral("INÍCIO"));
+    const QCommandLineOption to(
+        QStringLiteral("to"),
+        QStringLiteral("users: código final (vazio: o último); done: data final."),
+        QStringLiteral("FIM"));
+    const QCommandLineOption type(QStringLiteral("type"),
+                                  QStringLiteral("overdue: medica (padrão) ou funcional."),
+                                  QStringLiteral("TIPO"), QStringLiteral("medica"));
+    const QCommandLineOption order(QStringLiteral("order"),
+                                   QStringLiteral("overdue: matricula (padrão) ou nome."),
+                                   QStringLiteral("ORDEM"), QStringLiteral("matricula"));
+    const QCommandLineOption user(QStringLiteral("user"),
+                                  QStringLiteral("done: só as avaliações deste avaliador."),
                                   QStringLiteral("CÓDIGO"));
-    const QCommandLineOption to(QStringLiteral("to"),
-                                QStringLiteral("Código final (vazio: o último usuário)."),
-                                QStringLiteral("CÓDIGO"));
-    parser.addOptions({dir, outFile, from, to});
+    parser.addOptions({dir, outFile, from, to, type, order, user});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -83,14 +150,20 @@ int runReport(const QStringList& arguments)
     for (const Document& document : documents)
         if (names.size() == 1 && names.first() == QLatin1String(document.name))
             chosen = &document;
-    if (!chosen || !parser.isSet(outFile)) {
+    const bool choicesKnown =
+        QStringList{QStringLiteral("medica"), QStringLiteral("funcional")}.contains(
+            parser.value(type)) &&
+        QStringList{QStringLiteral("matricula"), QStringLiteral("nome")}.contains(
+            parser.value(order));
+    if (!chosen || !parser.isSet(outFile) || !choicesKnown) {
         err() << "report precisa do nome de um relatório e de --out.\n\n" << parser.helpText();
         return ExitUsage;
     }
 
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
         const std::unique_ptr<Printable> report =
-            chosen->build(own, {parser.value(from), parser.value(to)});
+            chosen->build(own, {parser.value(from), parser.value(to), parser.value(type),
+                                parser.value(order), parser.value(user)});
         if (!report)
             return int(ExitRefused);
         const Pages pages = report->paginate(Clock::now());

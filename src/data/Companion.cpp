@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/StoredDay.h"
 #include "domain/Clock.h"
 #include "domain/YesNo.h"
 
@@ -23,20 +24,6 @@ QString dateColumn(AssessmentDate which)
         break;
     }
     return QStringLiteral("DATA_NUTRI");
-}
-
-// The day of a value that the companion product may store as a date or as a date
-// with a time of day (and SQLite hands back as text).
-std::optional<QDate> dayOf(const QVariant& value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    if (value.metaType().id() == QMetaType::QDate)
-        return value.toDate();
-    if (value.metaType().id() == QMetaType::QDateTime)
-        return value.toDateTime().date();
-    const QDate day = QDate::fromString(value.toString().left(10), QStringLiteral("yyyy-MM-dd"));
-    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
 }
 
 } // namespace
@@ -102,7 +89,7 @@ std::optional<QDate> Companion::workingDay() const
         return Clock::today();
     QSqlQuery query = m_brandel.select(QStringLiteral("Caixa"),
                                        QStringLiteral("SELECT MAX(DATAABERTURA) FROM Caixa"));
-    return query.next() ? dayOf(query.value(0)) : std::nullopt;
+    return query.next() ? storedDay(query.value(0)) : std::nullopt;
 }
 
 Schedule Companion::schedule(const QString& number, const QDate& day) const
@@ -117,7 +104,7 @@ Schedule Companion::schedule(const QString& number, const QDate& day) const
             QStringLiteral("SELECT DATA FROM %1 WHERE MATRICULA = ? AND DATA >= ? AND DATA < ?")
                 .arg(table),
             {number, day, day.addDays(1)});
-        return query.next() ? dayOf(query.value(0)) : std::nullopt;
+        return query.next() ? storedDay(query.value(0)) : std::nullopt;
     };
     schedule.functional = scheduled(QStringLiteral("AgendadoFuncional"));
     schedule.medical = scheduled(QStringLiteral("AgendadoMedica"));
