@@ -9,7 +9,8 @@ QString format(const QDate& date)
 
 QDate parse(const QString& text)
 {
-    return QDate::fromString(text.trimmed(), QLatin1String(Pattern));
+    // A day or month typed with one digit is as good as with two.
+    return QDate::fromString(text.trimmed(), QStringLiteral("d/M/yyyy"));
 }
 
 QString formatTime(const QTime& time)

@@ -10,7 +10,7 @@ namespace kelvora::DateText {
 inline constexpr const char* Pattern = "dd/MM/yyyy";
 
 QString format(const QDate& date);     // empty for an invalid date
-QDate parse(const QString& text);      // invalid unless the text is a real date
+QDate parse(const QString& text);      // invalid unless a real date; "3/5/2021" is fine
 QString formatTime(const QTime& time); // "HH:mm:ss"
 
 } // namespace kelvora::DateText

@@ -7,6 +7,8 @@
 #include "gui/maintenance/EmptyingWindow.h"
 #include "gui/maintenance/RestoreDialog.h"
 #include "gui/maintenance/SystemConfigurationWindow.h"
+#include "gui/reports/DoneListWindow.h"
+#include "gui/reports/OverdueListWindow.h"
 #include "gui/users/AccessLevelEditor.h"
 #include "gui/users/UserRegister.h"
 
@@ -25,6 +27,10 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new ActivitiesWindow(w); });
     window.registerScreen(QStringLiteral("SBEMAIL"),
                           [](MainWindow& w) { return new StudentMailWindow(w); });
+    window.registerScreen(QStringLiteral("MNREAVALIACAOVENCIDA"),
+                          [](MainWindow& w) { return new OverdueListWindow(w); });
+    window.registerScreen(QStringLiteral("MnAvaliacaoFeita"),
+                          [](MainWindow& w) { return new DoneListWindow(w); });
     window.registerScreen(QStringLiteral("MNBACKUP"),
                           [](MainWindow& w) { return new BackupDialog(w); });
     window.registerScreen(QStringLiteral("MNRESTAURACAODOBACKUP"),

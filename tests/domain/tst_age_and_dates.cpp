@@ -39,6 +39,8 @@ private slots:
         QTest::newRow("plain") << "05/03/2020" << QDate(2020, 3, 5);
         QTest::newRow("leap day") << "29/02/2024" << QDate(2024, 2, 29);
         QTest::newRow("no leap day") << "29/02/2023" << QDate();
+        QTest::newRow("one digit each") << "3/5/2021" << QDate(2021, 5, 3);
+        QTest::newRow("two-digit year is refused") << "03/05/21" << QDate();
         QTest::newRow("month first is refused") << "12/31/2020" << QDate();
         QTest::newRow("blank mask") << "  /  /    " << QDate();
         QTest::newRow("empty") << "" << QDate();
@@ -48,7 +50,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QDate, date);
         QCOMPARE(DateText::parse(text), date);
-        if (date.isValid())
+        if (date.isValid() && text.size() == 10)
             QCOMPARE(DateText::format(date), text);
     }
 
