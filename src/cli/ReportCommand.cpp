@@ -1,15 +1,19 @@
 #include "cli/CliCommand.h"
 
+#include "data/Companion.h"
 #include "data/Connection.h"
 #include "data/DataLink.h"
 #include "data/FollowUpLists.h"
+#include "data/TrainingSheet.h"
 #include "data/Users.h"
 #include "domain/Clock.h"
 #include "domain/DateText.h"
 #include "domain/MessageTexts.h"
 #include "domain/Period.h"
+#include "domain/YesNo.h"
 #include "report/lists/FollowUpReports.h"
 #include "report/Output.h"
+#include "report/training/TrainingSheetReport.h"
 #include "report/users/UserListReport.h"
 
 #include <QCommandLineParser>
@@ -27,6 +31,8 @@ struct ReportOptions {
     QString type;
     QString order;
     QString user;
+    QString student;
+    QString routine;
 };
 
 // The gym's name as the reports print it.
@@ -38,7 +44,7 @@ QString gymName(const Connection& own)
 }
 
 // Builds the user list, or explains on err() why not (returning nothing).
-std::unique_ptr<Printable> usersReport(Connection& own, const ReportOptions& options)
+std::shared_ptr<Printable> usersReport(Connection& own, const ReportOptions& options)
 {
     const Users::Interval interval = Users::settle(own, options.from, options.to);
     if (!interval.refusal.isEmpty()) {
@@ -48,23 +54,28 @@ std::unique_ptr<Printable> usersReport(Connection& own, const ReportOptions& opt
     return UserListReport::build(gymName(own), interval, Users::list(own, interval));
 }
 
-// The gym-management database beside the own one: the lists read their students
-// there in companion mode.
-std::unique_ptr<Connection> brandelBeside(const Connection& own)
+// A companion database beside the own one (`role` and its data-link file), open.
+std::unique_ptr<Connection> besideOwn(const Connection& own, const QString& role,
+                                      const char* dataLink)
 {
-    auto brandel = Connection::fromFile(Connection::Brandel, own.folder(),
-                                        QLatin1String(DataLinkFile::Brandel));
-    brandel->open();
-    return brandel;
+    auto companion = Connection::fromFile(role, own.folder(), QLatin1String(dataLink));
+    companion->open();
+    return companion;
 }
 
-std::unique_ptr<Printable> nothingFound()
+// The gym-management database: the lists read their students there in companion mode.
+std::unique_ptr<Connection> brandelBeside(const Connection& own)
+{
+    return besideOwn(own, Connection::Brandel, DataLinkFile::Brandel);
+}
+
+std::shared_ptr<Printable> nothingFound()
 {
     err() << Msg::NenhumResultado << '\n';
     return nullptr;
 }
 
-std::unique_ptr<Printable> overdueReport(Connection& own, const ReportOptions& options)
+std::shared_ptr<Printable> overdueReport(Connection& own, const ReportOptions& options)
 {
     const auto kind = options.type == QLatin1String("funcional") ? FollowUpLists::Kind::Functional
                                                                  : FollowUpLists::Kind::Medical;
@@ -77,7 +88,7 @@ std::unique_ptr<Printable> overdueReport(Connection& own, const ReportOptions& o
     return OverdueListReport::build(gymName(own), kind, students);
 }
 
-std::unique_ptr<Printable> doneReport(Connection& own, const ReportOptions& options)
+std::shared_ptr<Printable> doneReport(Connection& own, const ReportOptions& options)
 {
     const Period period = Period::settle(options.from, options.to);
     if (!period.refusal.isEmpty()) {
@@ -92,10 +103,30 @@ std::unique_ptr<Printable> doneReport(Connection& own, const ReportOptions& opti
                                  DateText::format(period.last), done);
 }
 
+std::shared_ptr<Printable> trainingReport(Connection& own, const ReportOptions& options)
+{
+    const auto brandel = brandelBeside(own);
+    const auto corvun = besideOwn(own, Connection::Corvun, DataLinkFile::Corvun);
+    // Any student ever registered, from the register the settings choose.
+    const std::optional<QSqlRecord> student =
+        Companion::fromSettings(own, *brandel, Nao).student(options.student);
+    if (!student) {
+        err() << Msg::MatriculaIncorreta << ' ' << options.student << '\n';
+        return nullptr;
+    }
+    const auto sheet = TrainingSheet::read(*corvun, *brandel, options.student, options.routine);
+    if (!sheet) {
+        err() << Msg::DadoIncorreto << " Nenhum TREINO '" << options.routine << "' Cadastrado\n";
+        return nullptr;
+    }
+    return TrainingSheetReport::build(
+        gymName(own), {options.student, student->value(QStringLiteral("NOME")).toString()}, *sheet);
+}
+
 struct Document {
     const char* name;
     const char* summary;
-    std::unique_ptr<Printable> (*build)(Connection& own, const ReportOptions& options);
+    std::shared_ptr<Printable> (*build)(Connection& own, const ReportOptions& options);
 };
 
 const Document documents[] = {
@@ -103,6 +134,7 @@ const Document documents[] = {
     {"overdue", "avaliações vencidas, com --type medica|funcional e --order matricula|nome",
      overdueReport},
     {"done", "avaliações feitas de --from a --to (dd/mm/aaaa), com --user CÓDIGO", doneReport},
+    {"training", "ficha de exercício do aluno --student, treino --routine A a E", trainingReport},
 };
 
 } // namespace
@@ -141,7 +173,13 @@ int runReport(const QStringList& arguments)
     const QCommandLineOption user(QStringLiteral("user"),
                                   QStringLiteral("done: só as avaliações deste avaliador."),
                                   QStringLiteral("CÓDIGO"));
-    parser.addOptions({dir, outFile, from, to, type, order, user});
+    const QCommandLineOption student(QStringLiteral("student"),
+                                     QStringLiteral("training: a matrícula do aluno."),
+                                     QStringLiteral("MATRÍCULA"));
+    const QCommandLineOption routine(QStringLiteral("routine"),
+                                     QStringLiteral("training: o treino, de A a E (padrão A)."),
+                                     QStringLiteral("TREINO"), QStringLiteral("A"));
+    parser.addOptions({dir, outFile, from, to, type, order, user, student, routine});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -154,16 +192,19 @@ int runReport(const QStringList& arguments)
         QStringList{QStringLiteral("medica"), QStringLiteral("funcional")}.contains(
             parser.value(type)) &&
         QStringList{QStringLiteral("matricula"), QStringLiteral("nome")}.contains(
-            parser.value(order));
+            parser.value(order)) &&
+        QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                    QStringLiteral("D"), QStringLiteral("E")}
+            .contains(parser.value(routine));
     if (!chosen || !parser.isSet(outFile) || !choicesKnown) {
         err() << "report precisa do nome de um relatório e de --out.\n\n" << parser.helpText();
         return ExitUsage;
     }
 
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
-        const std::unique_ptr<Printable> report =
-            chosen->build(own, {parser.value(from), parser.value(to), parser.value(type),
-                                parser.value(order), parser.value(user)});
+        const std::shared_ptr<Printable> report = chosen->build(
+            own, {parser.value(from), parser.value(to), parser.value(type), parser.value(order),
+                  parser.value(user), parser.value(student), parser.value(routine)});
         if (!report)
             return int(ExitRefused);
         const Pages pages = report->paginate(Clock::now());
