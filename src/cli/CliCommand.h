@@ -72,5 +72,7 @@ int runUpgrade(const QStringList& arguments);
 int runUser(const QStringList& arguments);
 int runConfig(const QStringList& arguments);
 int runMail(const QStringList& arguments);
+int runJoin(const QStringList& arguments);
+int runMoveToServer(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -38,7 +38,12 @@ Connection::Connection(QString role, DataLink link, QString folder)
         db.setDatabaseName(m_link.catalog);
         db.setUserName(m_link.user);
         db.setPassword(m_link.password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+        // A server that does not answer within 5 seconds is reported as unreachable
+        // rather than freezing the station; the TLS mode comes from the data-link file.
+        QString options = QStringLiteral("connect_timeout=5");
+        if (!m_link.sslMode.isEmpty())
+            options += QStringLiteral(";sslmode=") + m_link.sslMode;
+        db.setConnectOptions(options);
     }
 }
 

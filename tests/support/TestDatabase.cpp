@@ -26,7 +26,8 @@ QHash<QString, QString> serverAddress(const QString& server)
     return address;
 }
 
-// Runs one statement on the server's administrative database.
+} // namespace
+
 void administer(const QString& server, const QString& statement)
 {
     const QHash<QString, QString> address = serverAddress(server);
@@ -56,8 +57,6 @@ DataLink serverLink(const QString& server, const QString& database)
                 + address.value(QStringLiteral("port"), QStringLiteral("5432")),
             database, address.value(QStringLiteral("user")), address.value(QStringLiteral("password"))};
 }
-
-} // namespace
 
 QStringList backends()
 {
