@@ -54,24 +54,14 @@ void checkAccount(const ServerAccount& account)
             QStringLiteral("Servidor recusado: %1.").arg(problems.join(QStringLiteral("; "))));
 }
 
-DataLink brandelLink(const ServerAccount& account, const CompanionFiles& companions)
-{
-    return companionLink(companions.brandel, account.brandelStandIn());
-}
-
-DataLink corvunLink(const ServerAccount& account, const CompanionFiles& companions)
-{
-    return companionLink(companions.corvun, account.corvunStandIn());
-}
-
 void createServerDatabase(const QString& folder, const ServerAccount& account,
                           const CompanionFiles& companions, const GymIdentity& gym,
                           const QString& masterPassword)
 {
     Installer::checkInput(gym, masterPassword);
     checkAccount(account);
-    const DataLink brandel = brandelLink(account, companions);
-    const DataLink corvun = corvunLink(account, companions);
+    const DataLink brandel = companionLink(companions.brandel, account.brandelStandIn());
+    const DataLink corvun = companionLink(companions.corvun, account.corvunStandIn());
     Installer::refuseUsedFolder(folder);
     const QString path = QDir(folder).absolutePath();
 
@@ -105,8 +95,8 @@ QStringList join(const QString& folder, const ServerAccount& account,
                  const CompanionFiles& companions)
 {
     checkAccount(account);
-    const DataLink brandel = brandelLink(account, companions);
-    const DataLink corvun = corvunLink(account, companions);
+    const DataLink brandel = companionLink(companions.brandel, account.brandelStandIn());
+    const DataLink corvun = companionLink(companions.corvun, account.corvunStandIn());
     Installer::refuseUsedFolder(folder);
     const QString path = QDir(folder).absolutePath();
 

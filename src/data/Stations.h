@@ -21,10 +21,6 @@ struct CompanionFiles {
 // What is wrong with the account (ConfigError); nothing is asked of the server.
 void checkAccount(const ServerAccount& account);
 
-// The companion databases a station on `account` uses.
-DataLink brandelLink(const ServerAccount& account, const CompanionFiles& companions);
-DataLink corvunLink(const ServerAccount& account, const CompanionFiles& companions);
-
 // A new server database with everything the embedded default holds, the companion
 // stand-ins beside it (unless `companions` names others), and this station's
 // data-link files in `folder`. Refuses (ConfigError) bad input, a folder that holds

@@ -1,11 +1,13 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DataLink.h"
+#include "data/Installer.h"
 #include "data/Rows.h"
 
 #include "support/CliRun.h"
 #include "support/EmbeddedStation.h"
 #include "support/FolderSnapshot.h"
+#include "support/OldDatabase.h"
 #include "support/PgCluster.h"
 #include "support/TestDatabase.h"
 
@@ -193,6 +195,33 @@ private slots:
         QCOMPARE(noUser.exitCode, 1);
         QVERIFY2(noUser.err.contains(QStringLiteral("--user")), qPrintable(noUser.err));
         QVERIFY(!QFile::exists(fresh));
+    }
+
+    // A station joins a database an earlier version made, with the gym's own
+    // companion databases named by their data-link files.
+    void joinUpgradesAnOlderDatabaseAndUsesTheNamedCompanions()
+    {
+        skipWithoutServer();
+        TestDatabase db(Postgres);
+        createOldDatabase(db, OldSchema{});
+        db.installCorvun();
+        QTemporaryDir dir;
+        const DataLink own = db.ownLink();
+        const QStringList options{QStringLiteral("--server"), own.dataSource, QStringLiteral("--database"), own.catalog, QStringLiteral("--user"), own.user,
+                                                QStringLiteral("--brandel"), db.folder() + QStringLiteral("/Brandel.udl"), QStringLiteral("--corvun"), db.folder() + QStringLiteral("/Corvun.udl")};
+        // The gym-management database must answer before a station is set up to need it.
+        const CliRun noBrandel = join(dir.path(), options);
+        QCOMPARE(noBrandel.exitCode, 2);
+        QVERIFY2(noBrandel.err.contains(QStringLiteral("O banco de gestão (Brandel)")), qPrintable(noBrandel.err));
+        QVERIFY(snapshot(dir.path()).isEmpty());
+
+        Installer::createBrandelStandIn(*db.connect(Connection::Brandel));
+        const CliRun joined = join(dir.path(), options);
+        QVERIFY2(joined.exitCode == 0, qPrintable(joined.err));
+        QVERIFY2(joined.out.contains(QStringLiteral("Moxcvar: coluna FOLHA_ROSTO_IMP criada com o valor 0")), qPrintable(joined.out));
+        QCOMPARE(DataLinkFile::read(dir.filePath(QStringLiteral("Brandel.udl"))), db.brandelLink());
+        QCOMPARE(DataLinkFile::read(dir.filePath(QStringLiteral("Corvun.udl"))), DataLinkFile::read(db.folder() + QStringLiteral("/Corvun.udl")));
+        QCOMPARE(DataLinkFile::read(dir.filePath(QStringLiteral("Kelvora.udl"))).catalog, own.catalog);
     }
 
     void moveToServerKeepsEveryRow()

@@ -118,7 +118,8 @@ QGroupBox* FirstRunDialog::serverSection()
 {
     auto* section = new QGroupBox(QStringLiteral("Servidor PostgreSQL"), this);
     m_server = plainEdit(section, "EDTSERVIDOR", QStringLiteral("nome ou endereço[:porta]"));
-    m_database = plainEdit(section, "EDTBANCO", QStringLiteral("kelvora"));
+    m_database = plainEdit(section, "EDTBANCO", {});
+    m_database->setText(QStringLiteral("kelvora")); // the name the README's walk-through uses
     m_user = plainEdit(section, "EDTUSUARIOBANCO", {});
     m_serverPassword = plainEdit(section, "EDTSENHABANCO", {});
     m_serverPassword->setEchoMode(QLineEdit::Password);
