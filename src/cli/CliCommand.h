@@ -78,5 +78,7 @@ int runMail(const QStringList& arguments);
 int runBackup(const QStringList& arguments);
 int runRestore(const QStringList& arguments);
 int runEmpty(const QStringList& arguments);
+int runJoin(const QStringList& arguments);
+int runMoveToServer(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -104,7 +104,10 @@ int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)
 const QVector<CliCommand>& commands()
 {
     static const QVector<CliCommand> list{
-        {"init", "cria o banco de dados embutido padrão numa pasta de dados", runInit},
+        {"init", "cria o banco de dados (embutido, ou num servidor com --server)", runInit},
+        {"join", "liga uma nova estação ao banco que outra estação criou no servidor", runJoin},
+        {"move-to-server", "leva o banco embutido de uma estação para um servidor PostgreSQL",
+         runMoveToServer},
         {"report", "grava um relatório em PDF (report users: lista de usuários)", runReport,
          CliCommand::Needs::Painting},
         {"calc", "calcula um protocolo de composição corporal", runCalc},

@@ -1,8 +1,10 @@
 #include "cli/CliCommand.h"
+#include "cli/ServerOptions.h"
 
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/Installer.h"
+#include "data/Stations.h"
 
 #include <QCommandLineParser>
 
@@ -16,7 +18,11 @@ int runInit(const QStringList& arguments)
         "Corvun.udl, as tabelas, a linha de configuração, os dados de referência e o\n"
         "usuário mestre (código 00), cuja senha (6 caracteres, maiúsculas) vem da entrada\n"
         "padrão, nunca dos argumentos. Recusa uma pasta que já tem banco de dados, sem\n"
-        "alterar nada."));
+        "alterar nada.\n"
+        "Com --server, --database e --user cria o mesmo num servidor PostgreSQL (o banco\n"
+        "pode existir vazio, ou é criado se o usuário puder), com os bancos companheiros\n"
+        "NOME_brandel e NOME_corvun ao lado (ou os de --brandel e --corvun); recusa um\n"
+        "banco que já tem as tabelas do Kelvora, sem alterar nada."));
     parser.addHelpOption();
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
                                  QStringLiteral("DIR"));
@@ -36,6 +42,8 @@ int runInit(const QStringList& arguments)
                                        QStringLiteral("CNPJ ou CPF da academia (até 40)."),
                                        QStringLiteral("NÚMERO"));
     parser.addOptions({dir, gym, address, complement1, complement2, taxNumber});
+    const ServerOptions server;
+    server.addTo(parser, true);
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -50,15 +58,25 @@ int runInit(const QStringList& arguments)
     const GymIdentity identity{parser.value(gym), parser.value(address), parser.value(complement1),
                                parser.value(complement2), parser.value(taxNumber)};
     try {
-        Installer::createEmbeddedDefault(folder, identity, masterPassword);
+        if (!server.serverGiven(parser)) {
+            Installer::createEmbeddedDefault(folder, identity, masterPassword);
+            out() << "Banco de dados criado em " << folder << '\n';
+            return ExitOk;
+        }
+        const std::optional<ServerAccount> account = server.account(parser);
+        if (!account)
+            return ExitUsage;
+        Stations::createServerDatabase(folder, *account, server.companions(parser), identity,
+                                       masterPassword);
+        out() << "Banco de dados criado em " << account->ownLink().location(folder)
+              << "; arquivos de conexão em " << folder << '\n';
+        return ExitOk;
     } catch (const ConfigError& error) {
         err() << error.message() << '\n';
         return ExitRefused;
     } catch (const DataError& error) {
         return databaseFailure(error);
     }
-    out() << "Banco de dados criado em " << folder << '\n';
-    return ExitOk;
 }
 
 } // namespace kelvora::cli

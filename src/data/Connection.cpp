@@ -38,7 +38,16 @@ Connection::Connection(QString role, DataLink link, QString folder)
         db.setDatabaseName(m_link.catalog);
         db.setUserName(m_link.user);
         db.setPassword(m_link.password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+        // A server that does not answer within 5 seconds is reported as unreachable
+        // rather than freezing the station, and one that goes silent in the middle of
+        // the work (a cable pulled, a server switched off) is given up after about 25
+        // seconds of TCP keep-alive probes. The TLS mode comes from the data-link file.
+        QString options = QStringLiteral(
+            "connect_timeout=5;keepalives=1;keepalives_idle=10;keepalives_interval=5;"
+            "keepalives_count=3");
+        if (!m_link.sslMode.isEmpty())
+            options += QStringLiteral(";sslmode=") + m_link.sslMode;
+        db.setConnectOptions(options);
     }
 }
 

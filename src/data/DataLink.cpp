@@ -41,7 +41,16 @@ QString DataLink::location(const QString& folder) const
 bool DataLink::operator==(const DataLink& other) const
 {
     return provider == other.provider && dataSource == other.dataSource &&
-           catalog == other.catalog && user == other.user && password == other.password;
+           catalog == other.catalog && user == other.user && password == other.password &&
+           sslMode == other.sslMode;
+}
+
+bool DataLink::isSslMode(const QString& mode)
+{
+    static const QStringList modes{QStringLiteral("disable"),   QStringLiteral("allow"),
+                                   QStringLiteral("prefer"),    QStringLiteral("require"),
+                                   QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+    return modes.contains(mode);
 }
 
 namespace DataLinkFile {
@@ -179,6 +188,7 @@ DataLink parse(const QByteArray& bytes, const QString& fileName)
     link.catalog = pairs.value(QStringLiteral("initial catalog"));
     link.user = pairs.value(QStringLiteral("user id"));
     link.password = pairs.value(QStringLiteral("password"));
+    link.sslMode = pairs.value(QStringLiteral("ssl mode")).toLower();
     if (link.dataSource.isEmpty())
         fail(fileName, QStringLiteral("falta o Data Source"));
     if (link.provider == DataLink::Provider::PostgreSQL) {
@@ -190,6 +200,11 @@ DataLink parse(const QByteArray& bytes, const QString& fileName)
         if (!portOk || port <= 0 || port > 65535 || link.host().isEmpty())
             fail(fileName,
                  QStringLiteral("Data Source \"%1\" não é servidor[:porta]").arg(link.dataSource));
+        if (!link.sslMode.isEmpty() && !DataLink::isSslMode(link.sslMode))
+            fail(fileName,
+                 QStringLiteral("SSL Mode \"%1\" desconhecido (use disable, allow, prefer, "
+                                "require, verify-ca ou verify-full)")
+                     .arg(link.sslMode));
     }
     return link;
 }
@@ -205,6 +220,7 @@ QByteArray serialize(const DataLink& link)
     add("Initial Catalog", link.catalog);
     add("User ID", link.user);
     add("Password", link.password);
+    add("SSL Mode", link.sslMode);
     const QString text =
         QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n") +
         line + QStringLiteral("\r\n");

@@ -13,6 +13,9 @@ struct DataLink {
     QString catalog;    // PostgreSQL database name
     QString user;
     QString password;
+    // PostgreSQL: libpq's sslmode ("disable" ... "verify-full"); empty keeps libpq's
+    // default "prefer" (TLS whenever the server offers it).
+    QString sslMode = {};
 
     QString providerName() const;
     QString host() const; // PostgreSQL: the host part of the data source
@@ -22,6 +25,8 @@ struct DataLink {
     QString location(const QString& folder) const;
 
     bool operator==(const DataLink& other) const;
+
+    static bool isSslMode(const QString& mode);
 };
 
 // Data-link files in the OLE DB init-string format: a "[oledb]" line, comment lines

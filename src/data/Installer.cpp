@@ -83,6 +83,13 @@ void checkLength(QStringList& problems, const QString& value, int max, const QSt
         problems << QStringLiteral("%1 tem mais de %2 caracteres").arg(what).arg(max);
 }
 
+void makeFolder(const QDir& folder)
+{
+    if (!folder.mkpath(QStringLiteral(".")))
+        throw ConfigError(
+            QStringLiteral("A pasta %1 não pode ser criada.").arg(folder.absolutePath()));
+}
+
 } // namespace
 
 QStringList problems(const GymIdentity& gym, const QString& masterPassword)
@@ -133,14 +140,16 @@ void createCorvunStandIn(Connection& corvun, const GymIdentity& gym)
     transaction.commit();
 }
 
-void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
-                           const QString& masterPassword)
+void checkInput(const GymIdentity& gym, const QString& masterPassword)
 {
     const QStringList bad = problems(gym, masterPassword);
     if (!bad.isEmpty())
         throw ConfigError(
             QStringLiteral("Instalação recusada: %1.").arg(bad.join(QStringLiteral("; "))));
+}
 
+void refuseUsedFolder(const QString& folderPath)
+{
     QDir folder(folderPath);
     const QStringList ours{
         QLatin1String(DataLinkFile::Kelvora), QLatin1String(DataLinkFile::Brandel),
@@ -151,10 +160,36 @@ void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
             throw ConfigError(
                 QStringLiteral("A pasta %1 já contém um banco de dados (%2); nada foi alterado.")
                     .arg(folder.absolutePath(), name));
-    if (!folder.mkpath(QStringLiteral(".")))
-        throw ConfigError(
-            QStringLiteral("A pasta %1 não pode ser criada.").arg(folder.absolutePath()));
+}
 
+void writeDataLinks(const QString& folderPath, const DataLink& own, const DataLink& brandel,
+                    const DataLink& corvun)
+{
+    const QDir folder(folderPath);
+    makeFolder(folder);
+    const QVector<QPair<const char*, const DataLink*>> files{{DataLinkFile::Brandel, &brandel},
+                                                             {DataLinkFile::Corvun, &corvun},
+                                                             {DataLinkFile::Kelvora, &own}};
+    QStringList written;
+    try {
+        for (const auto& [name, link] : files) {
+            written << folder.filePath(QLatin1String(name));
+            DataLinkFile::write(written.last(), *link);
+        }
+    } catch (...) {
+        for (const QString& path : written)
+            QFile::remove(path);
+        throw;
+    }
+}
+
+void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
+                           const QString& masterPassword)
+{
+    checkInput(gym, masterPassword);
+    refuseUsedFolder(folderPath);
+    const QDir folder(folderPath);
+    makeFolder(folder);
     const DataLink ownLink{DataLink::Provider::SQLite, QLatin1String(OwnDatabaseFile), {}, {}, {}};
     const DataLink brandelLink{
         DataLink::Provider::SQLite, QLatin1String(BrandelDatabaseFile), {}, {}, {}};
@@ -180,13 +215,7 @@ void createEmbeddedDefault(const QString& folderPath, const GymIdentity& gym,
             corvun.open(Connection::OpenMode::CreateFile);
             createCorvunStandIn(corvun, gym);
         }
-        // The own data-link file comes last: its presence marks a complete installation.
-        created << folder.filePath(QLatin1String(DataLinkFile::Brandel));
-        DataLinkFile::write(created.last(), brandelLink);
-        created << folder.filePath(QLatin1String(DataLinkFile::Corvun));
-        DataLinkFile::write(created.last(), corvunLink);
-        created << folder.filePath(QLatin1String(DataLinkFile::Kelvora));
-        DataLinkFile::write(created.last(), ownLink);
+        writeDataLinks(folder.absolutePath(), ownLink, brandelLink, corvunLink);
     } catch (...) {
         for (const QString& path : created)
             QFile::remove(path);

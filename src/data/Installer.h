@@ -6,6 +6,7 @@
 namespace kelvora {
 
 class Connection;
+struct DataLink;
 
 // The gym's identity as printed on reports; no screen edits it.
 struct GymIdentity {
@@ -37,6 +38,19 @@ void createBrandelStandIn(Connection& brandel);
 // Creates the tables of the training database that the program reads, with the
 // training product's one settings row naming the gym.
 void createCorvunStandIn(Connection& corvun, const GymIdentity& gym);
+
+// Refuses (ConfigError) bad input for a new installation.
+void checkInput(const GymIdentity& gym, const QString& masterPassword);
+
+// Refuses (ConfigError) a folder that holds a database or data-link files already,
+// naming what it found.
+void refuseUsedFolder(const QString& folder);
+
+// Writes the data-link files of a station in `folder` (made when missing), the own one
+// last: its presence marks a complete installation. After a failure none of them
+// stays behind.
+void writeDataLinks(const QString& folder, const DataLink& own, const DataLink& brandel,
+                    const DataLink& corvun);
 
 // The embedded default in `folder`: SQLite files for the own database and the
 // two companion stand-ins, and their data-link files. Refuses (ConfigError) when the folder already

@@ -3,9 +3,8 @@
 #include "data/Schema.h"
 
 #include "support/CliRun.h"
+#include "support/FolderSnapshot.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,23 +12,7 @@
 using namespace kelvora;
 using kelvora::test::cli;
 using kelvora::test::CliRun;
-
-namespace {
-
-// Names and contents of every file under `path`.
-QMap<QString, QByteArray> snapshot(const QString& path)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(path, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        files.insert(it.filePath(), QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256));
-    }
-    return files;
-}
-
-} // namespace
+using kelvora::test::snapshot;
 
 class CliInit : public QObject {
     Q_OBJECT

@@ -71,6 +71,7 @@ private slots:
         QTest::newRow("open quote") << QByteArray("[oledb]\nProvider=SQLite;Data Source=\"a.db\n") << "aspas";
         QTest::newRow("server without catalog") << QByteArray("[oledb]\nProvider=PostgreSQL;Data Source=h\n") << "Initial Catalog";
         QTest::newRow("bad port") << QByteArray("[oledb]\nProvider=PostgreSQL;Data Source=h:porta;Initial Catalog=k\n") << "servidor[:porta]";
+        QTest::newRow("unknown TLS mode") << QByteArray("[oledb]\nProvider=PostgreSQL;Data Source=h;Initial Catalog=k;SSL Mode=sempre\n") << "SSL Mode \"sempre\"";
         QTest::newRow("odd UTF-16") << QByteArray("\xFF\xFE[\x00o", 5) << "UTF-16";
         QTest::newRow("not UTF-8") << QByteArray("[oledb]\nProvider=SQLite;Data Source=\xE9.db\n") << "UTF-8";
     }
@@ -91,8 +92,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Brandel.udl"));
-        const DataLink link{DataLink::Provider::PostgreSQL, QStringLiteral("127.0.0.1:5432"),
-                            QStringLiteral("brandel"), QStringLiteral("gym"), QStringLiteral("p;w\"d ")};
+        DataLink link{DataLink::Provider::PostgreSQL, QStringLiteral("127.0.0.1:5432"),
+                      QStringLiteral("brandel"), QStringLiteral("gym"), QStringLiteral("p;w\"d ")};
+        link.sslMode = QStringLiteral("verify-full");
         DataLinkFile::write(path, link);
         QCOMPARE(DataLinkFile::read(path), link);
 

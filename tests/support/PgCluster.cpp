@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
 
@@ -28,19 +29,30 @@ int freePort()
 }
 } // namespace
 
-PgCluster::PgCluster()
+PgCluster::PgCluster(const QString& password)
     : m_dir(QDir::tempPath() + QStringLiteral("/kelvora-pgcluster-XXXXXX"))
     , m_bin(serverBinaries())
     , m_port(freePort())
+    , m_password(password)
 {
     if (geteuid() == 0) {
         const passwd* postgres = getpwnam("postgres");
         if (postgres && chown(m_dir.path().toLocal8Bit().constData(), postgres->pw_uid, postgres->pw_gid) != 0)
             qWarning("cannot hand the cluster folder to postgres");
     }
-    run(QStringLiteral("initdb"), {QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-U"),
-                                   QStringLiteral("postgres"), QStringLiteral("--auth=trust"), QStringLiteral("-E"),
-                                   QStringLiteral("UTF8")});
+    QStringList arguments{QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-U"),
+                          QStringLiteral("postgres"), QStringLiteral("-E"), QStringLiteral("UTF8")};
+    if (password.isEmpty()) {
+        arguments << QStringLiteral("--auth=trust");
+    } else {
+        QFile secret(m_dir.filePath(QStringLiteral("password")));
+        secret.open(QIODevice::WriteOnly);
+        secret.write(password.toUtf8() + '\n');
+        secret.close();
+        arguments << QStringLiteral("--auth-local=trust") << QStringLiteral("--auth-host=scram-sha-256")
+                  << QStringLiteral("--pwfile=") + secret.fileName();
+    }
+    run(QStringLiteral("initdb"), arguments);
 }
 
 PgCluster::~PgCluster()
@@ -81,7 +93,10 @@ bool PgCluster::stop()
 
 QString PgCluster::address() const
 {
-    return QStringLiteral("host=127.0.0.1 port=%1 dbname=postgres user=postgres").arg(m_port);
+    QString address = QStringLiteral("host=127.0.0.1 port=%1 dbname=postgres user=postgres").arg(m_port);
+    if (!m_password.isEmpty())
+        address += QStringLiteral(" password=") + m_password;
+    return address;
 }
 
 } // namespace kelvora::test

@@ -27,7 +27,8 @@ QHash<QString, QString> serverAddress(const QString& server)
     return address;
 }
 
-// Runs one statement on the server's administrative database.
+} // namespace
+
 void administer(const QString& server, const QString& statement)
 {
     const QHash<QString, QString> address = serverAddress(server);
@@ -57,8 +58,6 @@ DataLink serverLink(const QString& server, const QString& database)
                 + address.value(QStringLiteral("port"), QStringLiteral("5432")),
             database, address.value(QStringLiteral("user")), address.value(QStringLiteral("password"))};
 }
-
-} // namespace
 
 QStringList backends()
 {

@@ -18,6 +18,12 @@ inline const QString Postgres = QStringLiteral("postgres");
 // KELVORA_TEST_PG holds a libpq-style address ("host=... port=... dbname=... user=...").
 QStringList backends();
 
+// Runs one statement on the administrative database of `server` (a libpq-style
+// address as in KELVORA_TEST_PG).
+void administer(const QString& server, const QString& statement);
+// A data-link to `database` on `server`.
+DataLink serverLink(const QString& server, const QString& database);
+
 // Adds a "backend" column with one row per backend to a test's data table.
 void addBackendRows();
 
