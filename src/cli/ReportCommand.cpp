@@ -116,7 +116,7 @@ std::shared_ptr<Printable> trainingReport(Connection& own, const ReportOptions& 
     }
     const auto sheet = TrainingSheet::read(*corvun, *brandel, options.student, options.routine);
     if (!sheet) {
-        err() << Msg::DadoIncorreto << " Nenhum TREINO '" << options.routine << "' Cadastrado\n";
+        err() << Msg::DadoIncorreto << ' ' << TrainingSheet::noExercises(options.routine) << '\n';
         return nullptr;
     }
     return TrainingSheetReport::build(

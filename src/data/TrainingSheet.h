@@ -59,6 +59,12 @@ struct TrainingSheet {
     // Throws OpenFailed naming the table that could not be read ("Wufvar" first).
     static std::optional<TrainingSheet> read(Connection& corvun, Connection& brandel,
                                              const QString& number, const QString& routine);
+
+    // What is told when a routine has no exercise: "Nenhum TREINO 'B' Cadastrado".
+    static QString noExercises(const QString& routine)
+    {
+        return QStringLiteral("Nenhum TREINO '%1' Cadastrado").arg(routine);
+    }
 };
 
 } // namespace kelvora
