@@ -161,6 +161,12 @@ private slots:
         QVERIFY2(darkest(26) > 150 && darkest(26) < 240, qPrintable(QString::number(darkest(26))));
         QVERIFY2(darkest(50) < 100, qPrintable(QString::number(darkest(50))));
 
+        // The chart of the 23 stretches, or only the notes when the product says "Não".
+        QVERIFY(printedLines(pdf, 2).contains(QStringLiteral("1 2 X 3 4 5 6")) && printedLines(pdf, 2).contains(QStringLiteral("19 20 21 22 23 X")));
+        fixture.corvun->execute(QStringLiteral("Wufvar"), QStringLiteral("UPDATE Wufvar SET Imp_Alongamento = ?"), {QStringLiteral("Não")});
+        QCOMPARE(print(QStringLiteral("B")).exitCode, 0);
+        QCOMPARE(printedLines(pdf, 2), (QStringList{"ALONGAMENTO", "Respirar fundo."}));
+
         run = print(QStringLiteral("D"));
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.contains(QStringLiteral("Dado INCORRETO ! Nenhum TREINO 'D' Cadastrado")));
