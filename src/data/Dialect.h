@@ -32,6 +32,11 @@ public:
     // "column equals ?" where two nulls count as equal.
     virtual QString nullSafeEquals(const QString& column) const = 0;
 
+    // `column` ordered by the bytes of its text, as an index on it orders it: rows that
+    // begin with the same text then stand together whatever the server's collation.
+    virtual QString textOrder(const QString& column) const = 0;
+    virtual bool indexExists(const Connection& connection, const QString& name) const = 0;
+
     // The failure of an insert that met an existing unique key.
     virtual bool isUniqueViolation(const QSqlError& error) const = 0;
 
@@ -63,6 +68,8 @@ public:
 
 class SqliteDialect final : public Dialect {
 public:
+    QString textOrder(const QString& column) const override;
+    bool indexExists(const Connection& connection, const QString& name) const override;
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     QString columnType(const Column& column) const override;
     QString nullSafeEquals(const QString& column) const override;
@@ -78,6 +85,8 @@ public:
 
 class PostgresDialect final : public Dialect {
 public:
+    QString textOrder(const QString& column) const override;
+    bool indexExists(const Connection& connection, const QString& name) const override;
     QString driverName() const override { return QStringLiteral("QPSQL"); }
     QString columnType(const Column& column) const override;
     QString nullSafeEquals(const QString& column) const override;

@@ -3,6 +3,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/maintenance/ActivitiesWindow.h"
 #include "gui/maintenance/SystemConfigurationWindow.h"
+#include "gui/students/StudentRegister.h"
 #include "gui/users/AccessLevelEditor.h"
 #include "gui/users/UserRegister.h"
 
@@ -17,6 +18,8 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new AccessLevelEditor(w); });
     window.registerScreen(QStringLiteral("MNPARAMETRIZACAODOSISTEMA"),
                           [](MainWindow& w) { return new SystemConfigurationWindow(w); });
+    window.registerScreen(QStringLiteral("MNALUNOS"),
+                          [](MainWindow& w) { return new StudentRegister(w); });
     window.registerScreen(QStringLiteral("MNATIVIDADES"),
                           [](MainWindow& w) { return new ActivitiesWindow(w); });
 }
