@@ -70,5 +70,6 @@ int runCompanion(const QStringList& arguments);
 int runUpgrade(const QStringList& arguments);
 int runUser(const QStringList& arguments);
 int runConfig(const QStringList& arguments);
+int runStudents(const QStringList& arguments);
 
 } // namespace kelvora::cli

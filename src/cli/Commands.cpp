@@ -106,6 +106,8 @@ const QVector<CliCommand>& commands()
          runCompanion},
         {"user", "mantém os usuários e seus direitos (list, add, delete, rights)", runUser},
         {"config", "mostra ou altera a configuração do sistema", runConfig},
+        {"students", "cadastro de alunos: importa, exporta e procura (import, export, find)",
+         runStudents},
     };
     return list;
 }
