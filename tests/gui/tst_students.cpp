@@ -8,6 +8,7 @@
 #include "gui/widgets/ChoiceBox.h"
 #include "gui/widgets/DateField.h"
 #include "support/MainWindowStart.h"
+#include "support/ScriptedCamera.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
@@ -25,6 +26,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace kelvora;
@@ -500,6 +502,75 @@ private slots:
         screen.click("BBNFOTO");
         screen.click("BBNCANCELA");
         QCOMPARE(Students::photo(*db.connect(), QStringLiteral("0000000001")), stored);
+    }
+
+    // With the camera setting on, the frame shown when "Confirma" is pressed becomes
+    // the photo; without a camera the dialog says so and nothing is taken.
+    void photoFromCamera()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        setSetting(db, QStringLiteral("CAPTURA_WEB"), QStringLiteral("Sim"));
+        const QString number = QStringLiteral("0000000001");
+        addStudent(db, number, QStringLiteral("ANA"));
+        Register screen(db);
+        ScriptedMessages messages;
+        QImage red(64, 48, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QImage blue(red);
+        blue.fill(Qt::blue);
+        {
+            ScriptedCamera camera;
+            screen.click("SBALTERAR");
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QCOMPARE(dialog->objectName(), QStringLiteral("TFRMCAPTURA"));
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Captura Foto"));
+                camera.feed(blue);
+                camera.feed(red); // the frame on show when confirmed
+                dialog->findChild<QPushButton*>(QStringLiteral("BBNCONFIRMA"))->click();
+            });
+            screen.click("BBNFOTO");
+            QCOMPARE(camera.started(), 1);
+            screen.click("BBNCONFIRMA");
+        }
+        const QByteArray stored = Students::photo(*db.connect(), number);
+        QVERIFY(isJpeg(stored));
+        const QImage taken = QImage::fromData(stored, "JPEG");
+        QCOMPARE(taken.size(), red.size());
+        QVERIFY(qRed(taken.pixel(10, 10)) > 200 && qBlue(taken.pixel(10, 10)) < 60);
+
+        {
+            ScriptedCamera none(false);
+            screen.click("SBALTERAR");
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("PNLVIDEO"))->text(),
+                         QStringLiteral("Nenhuma câmera encontrada."));
+                dialog->findChild<QPushButton*>(QStringLiteral("BBNCONFIRMA"))->click();
+            });
+            screen.click("BBNFOTO");
+            screen.click("BBNCONFIRMA");
+            QCOMPARE(Students::photo(*db.connect(), number), stored);
+
+            // "Retorna" takes nothing either; and a number is needed first.
+            setSetting(db, QStringLiteral("CODIGOSEQ"), QStringLiteral("Não"));
+            screen.click("SBINCLUIR");
+            screen.click("BBNFOTO");
+            QCOMPARE(messages.texts(), QStringList{"Matrícula INCORRETA !"});
+            QCOMPARE(none.started(), 1);
+            screen.type("MATRICULA", QStringLiteral("7"));
+            QTimer::singleShot(0, [] {
+                QApplication::activeModalWidget()
+                    ->findChild<QPushButton*>(QStringLiteral("BBNRETORNA"))
+                    ->click();
+            });
+            screen.click("BBNFOTO");
+            QCOMPARE(screen.field("MATRICULA")->text(), QStringLiteral("0000000007"));
+            QVERIFY(!screen.screen->findChild<QLabel*>(QStringLiteral("IMGFOTO"))->isVisibleTo(screen.screen));
+            screen.click("BBNCANCELA");
+        }
+        QCOMPARE(messages.texts().size(), 1);
     }
 };
 

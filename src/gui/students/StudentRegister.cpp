@@ -7,6 +7,7 @@
 #include "domain/students/StudentRules.h"
 #include "domain/YesNo.h"
 #include "gui/app/MainWindow.h"
+#include "gui/students/CaptureDialog.h"
 #include "gui/students/StudentForm.h"
 #include "gui/students/StudentGridModel.h"
 #include "gui/widgets/ChildWindow.h"
@@ -416,21 +417,46 @@ void StudentRegister::cancel()
 
 void StudentRegister::choosePhoto()
 {
+    QByteArray jpeg;
+    try {
+        jpeg = isSim(setting(QStringLiteral("CAPTURA_WEB"))) ? photoFromCamera() : photoFromFile();
+    } catch (const DataError& error) {
+        Messages::showDataError(error);
+        return;
+    }
+    if (jpeg.isEmpty())
+        return;
+    m_photo = jpeg;
+    JpegPicture::show(m_picture, jpeg);
+    m_picture->show();
+}
+
+QByteArray StudentRegister::photoFromCamera()
+{
+    if (!StudentRules::isAcceptableNumber(m_form->number())) {
+        Messages::inform(Msg::MatriculaIncorreta);
+        m_form->setNumber({});
+        return {};
+    }
+    m_form->setNumber(StudentRules::paddedNumber(m_form->number()));
+    CaptureDialog capture(0, this);
+    capture.exec();
+    return capture.picture();
+}
+
+QByteArray StudentRegister::photoFromFile()
+{
     const QString fileName = FileDialogs::openFileName(
         this, QStringLiteral("Foto do aluno"), {},
         QStringLiteral("All (*.jpg *.jpeg);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;"
                        "Outras imagens (*.png *.bmp *.gif)"));
     if (fileName.isEmpty())
-        return;
+        return {};
     const QByteArray jpeg = JpegPicture::fromFile(fileName);
-    if (jpeg.isEmpty()) {
+    if (jpeg.isEmpty())
         Messages::inform(Msg::DadoIncorreto,
                          QStringLiteral("O arquivo %1 não é uma imagem").arg(fileName));
-        return;
-    }
-    m_photo = jpeg;
-    JpegPicture::show(m_picture, jpeg);
-    m_picture->show();
+    return jpeg;
 }
 
 void StudentRegister::startSearch()

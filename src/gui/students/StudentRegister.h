@@ -52,6 +52,9 @@ private:
     bool write();
     void cancel();
     void choosePhoto();
+    // A photo as JPEG bytes; empty when none was taken.
+    QByteArray photoFromCamera();
+    QByteArray photoFromFile();
     void startSearch();
     void searchTyped(const QString& text);
     void searchEntered(const QString& text);
