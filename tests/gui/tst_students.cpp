@@ -217,6 +217,13 @@ private slots:
         screen.click("BBNCANCELA");
         QVERIFY(screen.browsing());
         QCOMPARE(screen.grid->model()->rowCount(), 2);
+
+        QAction* item = screen.window->menuItem(QStringLiteral("MNALUNOS"));
+        QVERIFY(!item->isEnabled());
+        screen.click("SBSAIR");
+        QTRY_VERIFY(item->isEnabled());
+        QVERIFY(!item->isChecked());
+        QCOMPARE(screen.window->openScreens(), 0);
     }
 
     // Without sequential numbering the number is typed; a short one is padded.
@@ -353,11 +360,17 @@ private slots:
         QVERIFY(!screen.field("MATRICULA")->isEnabled() && screen.field("ENDERECO")->isEnabled());
         screen.field("ENDERECO")->clear();
         screen.type("ENDERECO", QStringLiteral("Av. Brasil, 500"));
+        auto* registered = screen.field<DateField>("DATA_CADASTRADO");
+        registered->end(false);
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(registered, Qt::Key_Backspace);
+        QTest::keyClick(registered, Qt::Key_Return); // an erased date is stored as null
         screen.click("BBNCONFIRMA");
         QCOMPARE(messages.texts(), QStringList());
         QVERIFY(screen.browsing());
         QCOMPARE(stored(db, number, "ENDERECO").toString(), QStringLiteral("AV. BRASIL, 500"));
         QCOMPARE(stored(db, number, "NOME").toString(), QStringLiteral("MARIA"));
+        QVERIFY(stored(db, number, "DATA_CADASTRADO").isNull());
         QCOMPARE(Students::photo(*db.connect(), number), photo);
         QCOMPARE(screen.gridNumber(), number);
 

@@ -6,8 +6,8 @@
 namespace kelvora {
 
 namespace {
-const int PageSize = 100;
-const int PagesKept = 50; // a few screens either way of the visible rows
+const int PageSize = 50;
+const int PagesKept = 100; // a few screens either way of the visible rows
 } // namespace
 
 StudentGridModel::StudentGridModel(Connection& own, QObject* parent)

@@ -15,6 +15,7 @@
 #include "gui/widgets/JpegPicture.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/SearchPanel.h"
+#include "gui/widgets/ToolButtons.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -102,7 +103,6 @@ StudentRegister::StudentRegister(MainWindow& window, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(m_grid, 1);
     m_grid->setMinimumHeight(8 * m_grid->verticalHeader()->defaultSectionSize());
-    resize(860, 720);
 
     connect(m_confirm, &QPushButton::clicked, this, &StudentRegister::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &StudentRegister::cancel);
@@ -152,13 +152,8 @@ QWidget* StudentRegister::toolBar()
         {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, nullptr},
     };
     for (const auto& entry : buttons) {
-        auto* button = new QToolButton(bar);
-        button->setText(QString::fromUtf8(entry.caption));
-        button->setObjectName(QLatin1String(entry.name));
-        button->setIcon(style()->standardIcon(entry.icon));
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setAutoRaise(true);
-        row->addWidget(button);
+        QToolButton* button =
+            ToolButtons::add(row, QString::fromUtf8(entry.caption), entry.name, entry.icon);
         if (entry.action)
             connect(button, &QToolButton::clicked, this, entry.action);
         else

@@ -44,8 +44,6 @@ void DateField::keyPressEvent(QKeyEvent* event)
         setInputMask(Mask);
         setCursorPosition(0);
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        settle();
     QLineEdit::keyPressEvent(event);
 }
 

@@ -7,8 +7,8 @@
 namespace kelvora {
 
 // A date typed as "dd/mm/yyyy". While empty it shows no mask; the first key typed
-// brings the mask, and leaving it with only the blank mask empties it again, so a
-// date never touched or erased is stored as null.
+// brings the mask, and leaving it (Enter moves on) with only the blank mask empties
+// it again, so a date never touched or erased is stored as null.
 class DateField : public QLineEdit {
     Q_OBJECT
 public:
