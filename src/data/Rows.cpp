@@ -40,6 +40,20 @@ void insert(Connection& connection, const QString& table, const ColumnValues& va
                        params);
 }
 
+void insertAll(Connection& connection, const QString& table, const QStringList& columns,
+               const QVector<QVariantList>& rows)
+{
+    QStringList names;
+    for (const QString& column : columns)
+        names << Schema::identifier(column);
+    connection.executeEach(
+        table,
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(Schema::identifier(table), names.join(QStringLiteral(", ")),
+                 QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
+        rows);
+}
+
 void update(Connection& connection, const QString& table, const QStringList& keyColumns,
             const QSqlRecord& original, const ColumnValues& changes)
 {

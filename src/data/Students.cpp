@@ -156,11 +156,35 @@ void include(Connection& own, const ColumnValues& student, const PhotoChange& ph
 
 void include(Connection& own, const QVector<ColumnValues>& students)
 {
-    Transaction transaction(own, Table);
+    if (students.isEmpty())
+        return;
+    QStringList columns;
+    for (const auto& value : students.first())
+        columns << value.first;
+    QVector<QVariantList> rows;
+    QVector<QVariantList> photoRows;
     for (const ColumnValues& student : students) {
-        Rows::insert(own, Table, student);
-        keepPhotoRow(own, numberOf(student), std::nullopt);
+        QVariantList row;
+        for (const auto& value : student)
+            row << value.second;
+        rows << row;
+        photoRows << QVariantList{numberOf(student)};
     }
+    Transaction transaction(own, Table);
+    Rows::insertAll(own, Table, columns, rows);
+    // The numbers are new: a photo row of one is a leftover of nobody's.
+    const int perStatement = 100;
+    for (int first = 0; first < photoRows.size(); first += perStatement) {
+        QVariantList numbers;
+        for (const QVariantList& photo : photoRows.mid(first, perStatement))
+            numbers << photo;
+        own.execute(
+            Photos,
+            QStringLiteral("DELETE FROM FotosAlunos WHERE MATRICULA IN (%1)")
+                .arg(QStringList(numbers.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+            numbers);
+    }
+    Rows::insertAll(own, Photos, {Number}, photoRows);
     transaction.commit();
 }
 
