@@ -404,6 +404,33 @@ private slots:
         QCOMPARE(screen.grid->model()->rowCount(), 1);
     }
 
+    // Another station changed the student since "Alterar": nothing is overwritten, and
+    // the student is shown as stored now.
+    void changedByAnotherStation_data() { addBackendRows(); }
+    void changedByAnotherStation()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        const QString number = QStringLiteral("0000000005");
+        addStudent(db, number, QStringLiteral("MARIA"));
+        Register screen(db);
+        ScriptedMessages messages;
+        screen.click("SBALTERAR");
+        db.connect()->execute(Students::Table,
+                              QStringLiteral("UPDATE Alunos SET ENDERECO = ? WHERE MATRICULA = ?"),
+                              {QStringLiteral("RUA DA OUTRA ESTACAO"), number});
+        screen.field("ENDERECO")->clear();
+        screen.type("ENDERECO", QStringLiteral("RUA DESTA ESTACAO"));
+        screen.click("BBNCONFIRMA");
+
+        QCOMPARE(messages.texts(), QStringList{"Registro já alocado"});
+        QCOMPARE(messages.shown().first().detail, QStringLiteral("Alunos"));
+        QVERIFY(screen.browsing());
+        QCOMPARE(stored(db, number, "ENDERECO").toString(), QStringLiteral("RUA DA OUTRA ESTACAO"));
+        QCOMPARE(screen.field("ENDERECO")->text(), QStringLiteral("RUA DA OUTRA ESTACAO"));
+    }
+
     // The search panel positions on the first name or number that begins with what is
     // typed, and Enter takes the student found.
     void search_data() { addBackendRows(); }
