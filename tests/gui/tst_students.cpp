@@ -237,11 +237,23 @@ private slots:
         screen.click("SBINCLUIR");
         QVERIFY(screen.field("MATRICULA")->isEnabled());
         QCOMPARE(screen.field("MATRICULA")->text(), QString());
+        screen.type("MATRICULA", QStringLiteral("00"));
+        QTest::keyClick(screen.field("MATRICULA"), Qt::Key_Return); // zero is no number
+        QCOMPARE(messages.texts(), QStringList{"Matrícula INCORRETA !"});
+        QCOMPARE(screen.field("MATRICULA")->text(), QString());
+        messages.clear();
         screen.type("MATRICULA", QStringLiteral("a9-9"));
         QCOMPARE(screen.field("MATRICULA")->text(), QStringLiteral("99"));
         QTest::keyClick(screen.field("MATRICULA"), Qt::Key_Return);
         QVERIFY(messages.texts().isEmpty());
         screen.fillRequired(QStringLiteral("ANA"));
+        // A document number with a blank is refused on Enter and cleared.
+        screen.type("IDENTIDADE", QStringLiteral("12 345"));
+        QTest::keyClick(screen.field("IDENTIDADE"), Qt::Key_Return);
+        QCOMPARE(messages.texts(), QStringList{"Dado INCORRETO !"});
+        QCOMPARE(messages.shown().first().detail, QStringLiteral("Identidade"));
+        QCOMPARE(screen.field("IDENTIDADE")->text(), QString());
+        messages.clear();
         screen.click("BBNCONFIRMA");
         QCOMPARE(messages.texts(), QStringList());
         QCOMPARE(stored(db, QStringLiteral("0000000099"), "NOME").toString(), QStringLiteral("ANA"));

@@ -87,11 +87,13 @@ StudentForm::StudentForm(QWidget* parent)
     build();
 }
 
-QLineEdit* StudentForm::addText(const QString& column, bool upper)
+QLineEdit* StudentForm::addText(const QString& column)
 {
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(students().column(column)->length);
-    if (upper)
+    if (column == Email)
+        TextInput::forceLowerCase(edit);
+    else
         TextInput::forceUpperCase(edit);
     m_texts.insert(column, edit);
     return edit;
@@ -110,10 +112,7 @@ void StudentForm::build()
             m_dates.insert(column, date);
             field = date;
         } else {
-            QLineEdit* edit = addText(column, column != Email);
-            if (column == Email)
-                TextInput::forceLowerCase(edit);
-            field = edit;
+            field = addText(column);
         }
         field->setObjectName(QStringLiteral("DBEDT") + column);
         m_fields.insert(column, field);
@@ -126,8 +125,24 @@ void StudentForm::build()
         QLineEdit* edit = m_texts.value(QLatin1String(column));
         KeyActions::on(edit, {Qt::Key_Backspace}, [edit] { edit->clear(); });
     }
+    layOut();
 
-    // Two columns of labelled fields, each field as wide as its column allows.
+    for (int i = 0; i < m_order.size(); ++i) {
+        const QString column = QLatin1String(Fields[i].column);
+        KeyActions::on(m_order.at(i), {Qt::Key_Return}, [this, column, i] {
+            if (!accepted(column))
+                return;
+            if (i + 1 < m_order.size())
+                m_order.at(i + 1)->setFocus();
+            else if (m_lastStop)
+                m_lastStop->setFocus();
+        });
+    }
+}
+
+// Two columns of labelled fields in Enter order, down the first column, then the second.
+void StudentForm::layOut()
+{
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
@@ -150,18 +165,6 @@ void StudentForm::build()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(half, 1);
-
-    for (int i = 0; i < m_order.size(); ++i) {
-        const QString column = QLatin1String(Fields[i].column);
-        KeyActions::on(m_order.at(i), {Qt::Key_Return}, [this, column, i] {
-            if (!accepted(column))
-                return;
-            if (i + 1 < m_order.size())
-                m_order.at(i + 1)->setFocus();
-            else if (m_lastStop)
-                m_lastStop->setFocus();
-        });
-    }
 }
 
 void StudentForm::setLastStop(QWidget* widget)

@@ -45,8 +45,9 @@ public:
 
 private:
     void build();
+    void layOut();
     QWidget* fieldOf(const QString& column) const { return m_fields.value(column); }
-    QLineEdit* addText(const QString& column, bool upper = true);
+    QLineEdit* addText(const QString& column);
     // Enter in `field`: true when its text may be left as it is.
     bool accepted(const QString& column);
 
