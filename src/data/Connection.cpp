@@ -188,6 +188,8 @@ int Connection::execute(const QString& table, const QString& sql, const QVariant
 void Connection::executeEach(const QString& table, const QString& sql,
                              const QVector<QVariantList>& rows)
 {
+    if (rows.isEmpty())
+        return;
     if (!isOpen())
         throw WriteFailed(table, QStringLiteral("conexão %1 fechada").arg(m_role));
     QSqlQuery query(database());

@@ -37,6 +37,9 @@ public:
     virtual QString textOrder(const QString& column) const = 0;
     virtual bool indexExists(const Connection& connection, const QString& name) const = 0;
 
+    // How many rows one prepared INSERT of a large import carries.
+    virtual int rowsPerInsert() const = 0;
+
     // The failure of an insert that met an existing unique key.
     virtual bool isUniqueViolation(const QSqlError& error) const = 0;
 
@@ -68,6 +71,8 @@ public:
 
 class SqliteDialect final : public Dialect {
 public:
+    // Qt binds SQLite values by looking each one up by name: one row a statement.
+    int rowsPerInsert() const override { return 1; }
     QString textOrder(const QString& column) const override;
     bool indexExists(const Connection& connection, const QString& name) const override;
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
@@ -85,6 +90,8 @@ public:
 
 class PostgresDialect final : public Dialect {
 public:
+    // Each statement waits for the server once: many rows to one.
+    int rowsPerInsert() const override { return 50; }
     QString textOrder(const QString& column) const override;
     bool indexExists(const Connection& connection, const QString& name) const override;
     QString driverName() const override { return QStringLiteral("QPSQL"); }

@@ -19,7 +19,8 @@ namespace Rows {
 
 void insert(Connection& connection, const QString& table, const ColumnValues& values);
 
-// Inserts rows that give the same columns with one prepared statement.
+// Inserts rows that give the same columns through statements prepared once, as many
+// rows to a statement as the server takes well.
 void insertAll(Connection& connection, const QString& table, const QStringList& columns,
                const QVector<QVariantList>& rows);
 

@@ -105,6 +105,31 @@ private slots:
         QCOMPARE(storedRows(empty), storedRows(db));
     }
 
+    // A file larger than a statement's group of rows is stored whole, in its order.
+    void largeFileStoredWhole_data() { addBackendRows(); }
+    void largeFileStoredWhole()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        QByteArray csv = "NOME,SEXO,ENDERECO,BAIRRO,CIDADE,ESTADO,CEP,DATA_NASCIMENTO\n";
+        QStringList names;
+        for (int i = 1; i <= 123; ++i) {
+            names << QStringLiteral("ALUNO %1").arg(i);
+            csv += names.last().toUtf8() + ",F,RUA,CENTRO,NITEROI,RJ,24020-070,01/02/2000\n";
+        }
+        QTemporaryDir files;
+        const CliRun run =
+            students(db, {QStringLiteral("import"), writeFile(files, QStringLiteral("a.csv"), csv)});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QStringList stored;
+        for (const QSqlRecord& student : Students::all(*db.connect()))
+            stored << student.value(QStringLiteral("NOME")).toString();
+        QCOMPARE(stored, names);
+        QCOMPARE(Students::all(*db.connect()).last().value(QStringLiteral("MATRICULA")).toString(),
+                 QStringLiteral("0000000123"));
+    }
+
     // One bad line stores nothing and is told with its line, column and reason.
     void badLinesStoreNothing_data()
     {
