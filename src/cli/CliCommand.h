@@ -80,5 +80,6 @@ int runRestore(const QStringList& arguments);
 int runEmpty(const QStringList& arguments);
 int runJoin(const QStringList& arguments);
 int runMoveToServer(const QStringList& arguments);
+int runStudents(const QStringList& arguments);
 
 } // namespace kelvora::cli

@@ -120,6 +120,8 @@ const QVector<CliCommand>& commands()
         {"backup", "grava um backup verificado do banco de dados", runBackup},
         {"restore", "substitui o banco de dados por um backup", runRestore},
         {"empty", "apaga as avaliações de um ano e dos anteriores, após um backup", runEmpty},
+        {"students", "cadastro de alunos: importa, exporta e procura (import, export, find)",
+         runStudents},
     };
     return list;
 }

@@ -194,6 +194,28 @@ int Connection::execute(const QString& table, const QString& sql, const QVariant
     return query.numRowsAffected();
 }
 
+void Connection::executeEach(const QString& table, const QString& sql,
+                             const QVector<QVariantList>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    if (!isOpen())
+        throw WriteFailed(table, QStringLiteral("conexão %1 fechada").arg(m_role));
+    QSqlQuery query(database());
+    if (!query.prepare(sql))
+        throw WriteFailed(table, query.lastError().text());
+    for (const QVariantList& row : rows) {
+        for (int i = 0; i < row.size(); ++i)
+            query.bindValue(i, row.at(i));
+        if (!query.exec()) {
+            const QSqlError error = query.lastError();
+            if (m_dialect->isUniqueViolation(error))
+                throw RowHeld(table, error.text());
+            throw WriteFailed(table, error.text());
+        }
+    }
+}
+
 void Connection::begin(const QString& table, bool exclusive)
 {
     if (m_inTransaction)

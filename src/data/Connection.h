@@ -58,6 +58,10 @@ public:
     // unique key (another station got there first), WriteFailed(table) otherwise.
     int execute(const QString& table, const QString& sql, const QVariantList& params = {});
 
+    // The same write for each row of values: prepared once, so that a large import
+    // neither parses it again nor waits for the server more than once a row.
+    void executeEach(const QString& table, const QString& sql, const QVector<QVariantList>& rows);
+
     bool inTransaction() const { return m_inTransaction; }
 
 private:

@@ -73,6 +73,20 @@ QString SqliteDialect::nullSafeEquals(const QString& column) const
     return Schema::identifier(column) + QStringLiteral(" IS ?");
 }
 
+QString SqliteDialect::textOrder(const QString& column) const
+{
+    return Schema::identifier(column); // SQLite compares text byte by byte
+}
+
+bool SqliteDialect::indexExists(const Connection& connection, const QString& name) const
+{
+    return connection
+        .select(name,
+                QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
+                {name})
+        .next();
+}
+
 bool SqliteDialect::isUniqueViolation(const QSqlError& error) const
 {
     // SQLITE_CONSTRAINT_UNIQUE / _PRIMARYKEY, or the plain constraint code with its text.
@@ -154,6 +168,21 @@ QString PostgresDialect::columnType(const Column& column) const
 QString PostgresDialect::nullSafeEquals(const QString& column) const
 {
     return Schema::identifier(column) + QStringLiteral(" IS NOT DISTINCT FROM ?");
+}
+
+QString PostgresDialect::textOrder(const QString& column) const
+{
+    return Schema::identifier(column) + QStringLiteral(" COLLATE \"C\"");
+}
+
+bool PostgresDialect::indexExists(const Connection& connection, const QString& name) const
+{
+    return connection
+        .select(name,
+                QStringLiteral("SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() "
+                               "AND indexname = ?"),
+                {name})
+        .next();
 }
 
 bool PostgresDialect::isUniqueViolation(const QSqlError& error) const

@@ -32,6 +32,14 @@ public:
     // "column equals ?" where two nulls count as equal.
     virtual QString nullSafeEquals(const QString& column) const = 0;
 
+    // `column` ordered by the bytes of its text, as an index on it orders it: rows that
+    // begin with the same text then stand together whatever the server's collation.
+    virtual QString textOrder(const QString& column) const = 0;
+    virtual bool indexExists(const Connection& connection, const QString& name) const = 0;
+
+    // How many rows one prepared INSERT of a large import carries.
+    virtual int rowsPerInsert() const = 0;
+
     // The failure of an insert that met an existing unique key.
     virtual bool isUniqueViolation(const QSqlError& error) const = 0;
 
@@ -63,6 +71,10 @@ public:
 
 class SqliteDialect final : public Dialect {
 public:
+    // Qt binds SQLite values by looking each one up by name: one row a statement.
+    int rowsPerInsert() const override { return 1; }
+    QString textOrder(const QString& column) const override;
+    bool indexExists(const Connection& connection, const QString& name) const override;
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     QString columnType(const Column& column) const override;
     QString nullSafeEquals(const QString& column) const override;
@@ -78,6 +90,10 @@ public:
 
 class PostgresDialect final : public Dialect {
 public:
+    // Each statement waits for the server once: many rows to one.
+    int rowsPerInsert() const override { return 50; }
+    QString textOrder(const QString& column) const override;
+    bool indexExists(const Connection& connection, const QString& name) const override;
     QString driverName() const override { return QStringLiteral("QPSQL"); }
     QString columnType(const Column& column) const override;
     QString nullSafeEquals(const QString& column) const override;

@@ -40,6 +40,34 @@ void insert(Connection& connection, const QString& table, const ColumnValues& va
                        params);
 }
 
+void insertAll(Connection& connection, const QString& table, const QStringList& columns,
+               const QVector<QVariantList>& rows)
+{
+    QStringList names;
+    for (const QString& column : columns)
+        names << Schema::identifier(column);
+    const QString row = QLatin1Char('(') +
+                        QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+                        QLatin1Char(')');
+    const auto statement = [&](int rowCount) {
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+            .arg(Schema::identifier(table), names.join(QStringLiteral(", ")),
+                 QStringList(rowCount, row).join(QLatin1Char(',')));
+    };
+    // Full groups through one prepared statement, the rest row by row.
+    const int group = connection.dialect().rowsPerInsert();
+    QVector<QVariantList> groups;
+    int first = 0;
+    for (; first + group <= rows.size(); first += group) {
+        QVariantList values;
+        for (int i = first; i < first + group; ++i)
+            values += rows.at(i);
+        groups << values;
+    }
+    connection.executeEach(table, statement(group), groups);
+    connection.executeEach(table, statement(1), rows.mid(first));
+}
+
 void update(Connection& connection, const QString& table, const QStringList& keyColumns,
             const QSqlRecord& original, const ColumnValues& changes)
 {

@@ -19,6 +19,11 @@ namespace Rows {
 
 void insert(Connection& connection, const QString& table, const ColumnValues& values);
 
+// Inserts rows that give the same columns through statements prepared once, as many
+// rows to a statement as the server takes well.
+void insertAll(Connection& connection, const QString& table, const QStringList& columns,
+               const QVector<QVariantList>& rows);
+
 // Sets `changes` on the row identified by `keyColumns` of `original`, provided that
 // the row still exists and each changed column still holds its value in `original`.
 void update(Connection& connection, const QString& table, const QStringList& keyColumns,

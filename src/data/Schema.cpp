@@ -97,7 +97,8 @@ Table alunos()
              text("RADIO", 20),       text("TELEFONE_CELULAR", 14),
              text("EMAIL", 40),       date("SAIDA"),
              date("DATA_NUTRI")},
-            key({"MATRICULA"})};
+            key({"MATRICULA"}),
+            key({"NOME"})};
 }
 
 Table fotosAlunos()
@@ -582,6 +583,11 @@ QString identifier(const QString& name)
 {
     return !name.isEmpty() && name.at(0).isDigit() ? QLatin1Char('"') + name + QLatin1Char('"')
                                                    : name;
+}
+
+QString indexName(const QString& table, const QString& column)
+{
+    return (table + QLatin1Char('_') + column).toLower();
 }
 
 } // namespace Schema

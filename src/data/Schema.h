@@ -28,6 +28,9 @@ struct Table {
     QString name;
     QVector<Column> columns;
     QStringList uniqueKey; // empty: none
+    // Text columns searched by their beginning (a student's name): each has an index of
+    // its own, in the byte order of Dialect::textOrder.
+    QStringList indexed = {};
 
     const Column* column(const QString& name) const; // case-insensitive; nullptr when absent
     QStringList columnNames() const;
@@ -55,6 +58,9 @@ const QVector<AssessmentTable>& assessmentTables();
 
 // The identifier as it must appear in SQL text.
 QString identifier(const QString& name);
+
+// The name of the index on `column` of `table`.
+QString indexName(const QString& table, const QString& column);
 
 } // namespace Schema
 } // namespace kelvora

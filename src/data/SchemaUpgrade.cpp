@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/PasswordHash.h"
+#include "data/SchemaWriter.h"
 
 #include <algorithm>
 
@@ -157,6 +158,41 @@ private:
     }
 };
 
+// Indexes that earlier versions lacked: searching a large register by the beginning
+// of a name reads the index instead of every row.
+class CreateIndexes final : public Step {
+public:
+    explicit CreateIndexes(QString table)
+        : m_table(std::move(table))
+    {
+    }
+    QString table() const override { return m_table; }
+    bool needed(const Connection& own) const override { return !missing(own).isEmpty(); }
+    QStringList apply(Connection& own) const override
+    {
+        QStringList changes;
+        for (const QString& column : missing(own)) {
+            SchemaWriter::createIndex(own, m_table, column);
+            changes << QStringLiteral("%1: índice criado na coluna %2").arg(m_table, column);
+        }
+        return changes;
+    }
+
+private:
+    QStringList missing(const Connection& own) const
+    {
+        QStringList columns;
+        if (own.dialect().columnsOf(own, m_table).isEmpty())
+            return columns;
+        for (const QString& column : Schema::ownTable(m_table).indexed)
+            if (!own.dialect().indexExists(own, Schema::indexName(m_table, column)))
+                columns << column;
+        return columns;
+    }
+
+    QString m_table;
+};
+
 // The ticks of the report pages, in the order the settings row declares them.
 QStringList reportPageFlags()
 {
@@ -183,8 +219,9 @@ const QVector<const Step*>& steps()
     // The hash is far longer than the six characters a password once took.
     static const WidenColumns passwordColumn(QStringLiteral("Usuarios"), {QStringLiteral("SENHA")});
     static const HashPlainPasswords passwords;
-    static const QVector<const Step*> all{&passwordColumn, &passwords, &anamnesisTexts, &smtpTls,
-                                          &reportPages};
+    static const CreateIndexes studentNames(QStringLiteral("Alunos"));
+    static const QVector<const Step*> all{&passwordColumn, &passwords,   &anamnesisTexts,
+                                          &smtpTls,        &reportPages, &studentNames};
     return all;
 }
 

@@ -15,7 +15,8 @@ struct UpgradeResult {
 
 // Brings a database made by an earlier version of the program to the current schema:
 // the wider anamnesis texts, the e-mail TLS setting, the ticks of the report pages, and
-// the users' passwords kept as hashes instead of as typed. Each step asks the catalog
+// the users' passwords kept as hashes instead of as typed, and the index on the
+// students' names. Each step asks the catalog
 // whether it is needed and runs in one exclusive transaction, asking again once the
 // lock is held, so stations that start together never both change the schema. A
 // current database is left alone.

@@ -22,7 +22,16 @@ void create(Connection& connection, const QVector<Table>& tables)
         connection.execute(table.name, QStringLiteral("CREATE TABLE %1 (%2)")
                                            .arg(Schema::identifier(table.name),
                                                 columns.join(QStringLiteral(", "))));
+        for (const QString& column : table.indexed)
+            createIndex(connection, table.name, column);
     }
+}
+
+void createIndex(Connection& connection, const QString& table, const QString& column)
+{
+    connection.execute(table, QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                                  .arg(Schema::indexName(table, column), Schema::identifier(table),
+                                       connection.dialect().textOrder(column)));
 }
 
 } // namespace kelvora::SchemaWriter

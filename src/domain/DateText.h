@@ -3,6 +3,18 @@
 #include <QDate>
 #include <QString>
 
+namespace kelvora {
+
+// A date field as the user left it: empty, or filled with a date or with text that is none.
+struct DateEntry {
+    bool filled = false;
+    QDate date; // invalid when the filled text is not a date
+
+    static DateEntry of(const QDate& date) { return {date.isValid(), date}; }
+};
+
+} // namespace kelvora
+
 namespace kelvora::DateText {
 
 // Dates are always shown and read as "dd/MM/yyyy". The system's short date format

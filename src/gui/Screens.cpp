@@ -9,6 +9,7 @@
 #include "gui/maintenance/SystemConfigurationWindow.h"
 #include "gui/reports/DoneListWindow.h"
 #include "gui/reports/OverdueListWindow.h"
+#include "gui/students/StudentRegister.h"
 #include "gui/users/AccessLevelEditor.h"
 #include "gui/users/UserRegister.h"
 
@@ -23,6 +24,8 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new AccessLevelEditor(w); });
     window.registerScreen(QStringLiteral("MNPARAMETRIZACAODOSISTEMA"),
                           [](MainWindow& w) { return new SystemConfigurationWindow(w); });
+    window.registerScreen(QStringLiteral("MNALUNOS"),
+                          [](MainWindow& w) { return new StudentRegister(w); });
     window.registerScreen(QStringLiteral("MNATIVIDADES"),
                           [](MainWindow& w) { return new ActivitiesWindow(w); });
     window.registerScreen(QStringLiteral("SBEMAIL"),

@@ -240,6 +240,26 @@ private slots:
         QCOMPARE(settingsAndUsers(*own), before);
     }
 
+    // A register made before the index on the students' names gets it, and searching
+    // by the beginning of a name finds what it found before.
+    void indexOnStudentNames_data() { addBackendRows(); }
+    void indexOnStudentNames()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        auto own = db.connect();
+        own->execute(QStringLiteral("Alunos"), QStringLiteral("DROP INDEX alunos_nome"));
+        QVERIFY(!own->dialect().indexExists(*own, QStringLiteral("alunos_nome")));
+        SchemaUpgrade upgrade(*own);
+        QVERIFY(upgrade.needed());
+        const UpgradeResult result = upgrade.run();
+        QVERIFY2(!result.failed, qPrintable(result.failure));
+        QCOMPARE(result.changes, QStringList{"Alunos: índice criado na coluna NOME"});
+        QVERIFY(own->dialect().indexExists(*own, QStringLiteral("alunos_nome")));
+        QVERIFY(!upgrade.needed());
+    }
+
     void failedStepIsRolledBackAndRetried_data() { addBackendRows(); }
     void failedStepIsRolledBackAndRetried()
     {

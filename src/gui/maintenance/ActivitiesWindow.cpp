@@ -8,6 +8,7 @@
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/TextInput.h"
+#include "gui/widgets/ToolButtons.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -60,16 +61,6 @@ ActivitiesWindow::ActivitiesWindow(MainWindow& window)
     setMode(Mode::Browse);
 }
 
-QToolButton* ActivitiesWindow::toolButton(const QString& caption, const QString& name)
-{
-    auto* button = new QToolButton;
-    button->setText(caption);
-    button->setObjectName(name);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    return button;
-}
-
 QWidget* ActivitiesWindow::toolBar()
 {
     auto* bar = new QWidget;
@@ -89,9 +80,7 @@ QWidget* ActivitiesWindow::toolBar()
     };
     for (const auto& entry : buttons) {
         QToolButton* button =
-            toolButton(QString::fromUtf8(entry.caption), QLatin1String(entry.name));
-        button->setIcon(style()->standardIcon(entry.icon));
-        row->addWidget(button);
+            ToolButtons::add(row, QString::fromUtf8(entry.caption), entry.name, entry.icon);
         if (entry.action)
             connect(button, &QToolButton::clicked, this, entry.action);
         else

@@ -29,7 +29,6 @@ private:
 
     QWidget* toolBar();
     QWidget* fields();
-    QToolButton* toolButton(const QString& caption, const QString& name);
 
     // Reads the table again and selects `code`, or the row that was selected.
     bool reload(const QString& code = {});

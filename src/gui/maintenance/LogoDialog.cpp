@@ -3,9 +3,9 @@
 #include "data/SettingsEdit.h"
 #include "domain/MessageTexts.h"
 #include "gui/widgets/FileDialogs.h"
+#include "gui/widgets/JpegPicture.h"
 #include "gui/widgets/Messages.h"
 
-#include <QBuffer>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
@@ -16,7 +16,6 @@ namespace kelvora {
 namespace {
 
 const QString Controle = QStringLiteral("Controle");
-const int JpegQuality = 90;
 
 // The file decoded as JPEG and encoded again: what is stored is always a plain
 // JPEG picture, whatever the file carried besides. Empty when it is no JPEG.
@@ -24,14 +23,7 @@ QByteArray jpegFromFile(const QString& fileName)
 {
     QImageReader reader(fileName, "JPEG");
     const QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "JPEG", JpegQuality))
-        return {};
-    return bytes;
+    return JpegPicture::encode(image);
 }
 
 } // namespace
@@ -104,13 +96,7 @@ void LogoDialog::chooseFile()
 void LogoDialog::showPicture(const QByteArray& jpeg)
 {
     m_picture = jpeg;
-    QPixmap pixmap;
-    if (!jpeg.isEmpty())
-        pixmap.loadFromData(jpeg, "JPEG");
-    m_frame->setPixmap(pixmap.isNull()
-                           ? QPixmap()
-                           : pixmap.scaled(m_frame->contentsRect().size(), Qt::KeepAspectRatio,
-                                           Qt::SmoothTransformation));
+    JpegPicture::show(m_frame, jpeg);
 }
 
 void LogoDialog::resizeEvent(QResizeEvent* event)

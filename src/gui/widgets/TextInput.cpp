@@ -1,28 +1,45 @@
 #include "gui/widgets/TextInput.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QValidator>
 
 namespace kelvora::TextInput {
 
 namespace {
 
-// Turns every edit into capitals as it happens, so the cursor stays where it was.
-class UpperCaseValidator : public QValidator {
+// Turns every edit into capitals (or small letters) as it happens, so the cursor
+// stays where it was.
+class CaseValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    CaseValidator(bool upper, const QString& allowed, QObject* parent)
+        : QValidator(parent)
+        , m_upper(upper)
+        , m_allowed(QRegularExpression::anchoredPattern(allowed.isEmpty() ? QStringLiteral(".*")
+                                                                          : allowed))
+    {
+    }
     State validate(QString& input, int&) const override
     {
-        input = input.toUpper();
-        return Acceptable;
+        input = m_upper ? input.toUpper() : input.toLower();
+        return m_allowed.match(input).hasMatch() ? Acceptable : Invalid;
     }
+
+private:
+    bool m_upper;
+    QRegularExpression m_allowed;
 };
 
 } // namespace
 
-void forceUpperCase(QLineEdit* edit)
+void forceUpperCase(QLineEdit* edit, const QString& allowed)
 {
-    edit->setValidator(new UpperCaseValidator(edit));
+    edit->setValidator(new CaseValidator(true, allowed, edit));
+}
+
+void forceLowerCase(QLineEdit* edit)
+{
+    edit->setValidator(new CaseValidator(false, {}, edit));
 }
 
 void makePasswordField(QLineEdit* edit, int length)

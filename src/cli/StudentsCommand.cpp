@@ -1,0 +1,126 @@
+#include "cli/CliCommand.h"
+
+#include "data/Connection.h"
+#include "data/StudentFile.h"
+#include "data/Students.h"
+#include "domain/DateText.h"
+#include "domain/students/StudentRules.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QSaveFile>
+
+namespace kelvora::cli {
+
+namespace {
+
+int importFile(Connection& own, const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err() << "O arquivo " << fileName << " não pode ser lido: " << file.errorString() << '\n';
+        return ExitFailed;
+    }
+    const StudentFile::Import import = StudentFile::read(file.readAll(), own);
+    if (!import.problems.isEmpty()) {
+        for (const StudentFile::Problem& problem : import.problems)
+            err() << fileName << ':' << problem.line << ": "
+                  << (problem.column.isEmpty() ? QString() : problem.column + QStringLiteral(": "))
+                  << problem.reason << '\n';
+        err() << "Nenhum aluno foi incluído.\n";
+        return ExitRefused;
+    }
+    Students::include(own, import.students);
+    out() << import.students.size() << " aluno(s) incluído(s).\n";
+    return ExitOk;
+}
+
+// The students' health data: readable by the file's owner only, and never half-written.
+int exportFile(Connection& own, const QString& fileName)
+{
+    const QVector<QSqlRecord> students = Students::all(own);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(StudentFile::write(students)) < 0 || !file.commit()) {
+        err() << "O arquivo " << fileName << " não pode ser gravado: " << file.errorString()
+              << '\n';
+        return ExitFailed;
+    }
+    out() << students.size() << " aluno(s) exportado(s).\n";
+    return ExitOk;
+}
+
+int find(Connection& own, Students::Order order, const QString& wanted)
+{
+    const QVector<QSqlRecord> found =
+        order == Students::Order::ByNumber
+            ? Students::beginningWith(own, order, StudentRules::paddedNumber(wanted), 1)
+            : Students::beginningWith(own, order, wanted, std::numeric_limits<int>::max());
+    for (const QSqlRecord& student : found)
+        out() << student.value(0).toString() << '\t' << student.value(1).toString() << '\t'
+              << DateText::format(student.value(2).toDate()) << '\n';
+    if (found.isEmpty())
+        err() << "Nenhum aluno encontrado.\n";
+    return ExitOk;
+}
+
+} // namespace
+
+int runStudents(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Mantém o cadastro de alunos (a tabela Alunos) com as regras da tela de alunos.\n\n"
+        "  students import ARQUIVO.csv\n"
+        "                 inclui os alunos do arquivo (UTF-8; vírgula ou ponto e vírgula;\n"
+        "                 cabeçalho com colunas de Alunos; datas dd/mm/aaaa). Sem\n"
+        "                 MATRICULA, o aluno recebe a próxima matrícula. Tudo ou nada:\n"
+        "                 uma linha recusada é mostrada com a coluna e o motivo e nada\n"
+        "                 é incluído (saída 2)\n"
+        "  students export ARQUIVO.csv\n"
+        "                 grava todos os alunos no mesmo formato, legível só pelo dono\n"
+        "  students find (--name INÍCIO | --number N)\n"
+        "                 mostra matrícula, nome e data de nascimento"));
+    parser.addHelpOption();
+    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
+                                 QStringLiteral("DIR"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("Início do nome do aluno."),
+                                  QStringLiteral("INÍCIO"));
+    const QCommandLineOption number(QStringLiteral("number"), QStringLiteral("Matrícula do aluno."),
+                                    QStringLiteral("N"));
+    parser.addOptions({dir, name, number});
+    parser.addPositionalArgument(QStringLiteral("ação"), QStringLiteral("import, export ou find"));
+
+    if (const std::optional<int> done = parseOrFinish(parser, arguments))
+        return *done;
+    const QStringList positional = parser.positionalArguments();
+    const QString action = positional.value(0);
+    const bool withFile =
+        (action == QLatin1String("import") || action == QLatin1String("export")) &&
+        positional.size() == 2;
+    const bool finding = action == QLatin1String("find") && positional.size() == 1 &&
+                         parser.isSet(name) != parser.isSet(number);
+    if (!withFile && !finding) {
+        err() << "Use 'students import ARQUIVO', 'students export ARQUIVO' ou "
+                 "'students find --name INÍCIO | --number N'.\n\n"
+              << parser.helpText();
+        return ExitUsage;
+    }
+    if (parser.isSet(number) && !StudentRules::isAcceptableNumber(parser.value(number))) {
+        err() << "Matrícula INCORRETA ! " << parser.value(number) << '\n';
+        return ExitRefused;
+    }
+
+    return onOwnDatabase(parser.value(dir), [&](Connection& own) {
+        if (action == QLatin1String("import"))
+            return importFile(own, positional.at(1));
+        if (action == QLatin1String("export"))
+            return exportFile(own, positional.at(1));
+        return parser.isSet(number) ? find(own, Students::Order::ByNumber, parser.value(number))
+                                    : find(own, Students::Order::ByName, parser.value(name));
+    });
+}
+
+} // namespace kelvora::cli

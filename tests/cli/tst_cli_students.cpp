@@ -1,0 +1,201 @@
+#include "data/Connection.h"
+#include "data/Rows.h"
+#include "data/Students.h"
+#include "support/CliRun.h"
+#include "support/TestDatabase.h"
+
+#include <QFile>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+CliRun students(const TestDatabase& db, const QStringList& arguments)
+{
+    return cli(QStringList{QStringLiteral("students")} + arguments.mid(0, 1) +
+               QStringList{QStringLiteral("--dir"), db.folder()} + arguments.mid(1));
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
+{
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    return file.fileName();
+}
+
+// Every student as stored: all the columns of each row, in number order.
+QVector<QVariantList> storedRows(const TestDatabase& db)
+{
+    QVector<QVariantList> rows;
+    for (const QSqlRecord& student : Students::all(*db.connect())) {
+        QVariantList values;
+        for (int i = 0; i < student.count(); ++i)
+            values << (student.value(i).isNull() ? QVariant() : QVariant(student.value(i).toString()));
+        rows << values;
+    }
+    return rows;
+}
+
+// Names with a quote, a semicolon, a comma and accents, typed in small letters.
+const QByteArray GoodFile =
+    "NOME;SEXO;ENDERECO;BAIRRO;CIDADE;ESTADO;CEP;DATA_NASCIMENTO;EMAIL;SAIDA\n"
+    "\"Conceição \"\"Ção\"\" D'Ávila\";F;\"Rua A; casa 2, fundos\";Centro;Niterói;RJ;24020-070;"
+    "04/05/1990;Ana@Exemplo.com;\n"
+    "JOSÉ DA SILVA;M;Av. Brasil, 5;Penha;Rio de Janeiro;RJ;21020-000;31/12/1985;;\n";
+
+} // namespace
+
+class CliStudents : public QObject {
+    Q_OBJECT
+private slots:
+    // A good file is stored whole with the next numbers; the export gives the same rows
+    // back, and importing it into an empty register stores them exactly again.
+    void importExportRoundTrip_data() { addBackendRows(); }
+    void importExportRoundTrip()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        Rows::insert(*db.connect(), Students::Table,
+                     {{QStringLiteral("MATRICULA"), QStringLiteral("0000000041")},
+                      {QStringLiteral("NOME"), QStringLiteral("ANTIGO")}});
+        QTemporaryDir files;
+        const CliRun imported =
+            students(db, {QStringLiteral("import"), writeFile(files, QStringLiteral("a.csv"), GoodFile)});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        QCOMPARE(imported.out, QStringLiteral("2 aluno(s) incluído(s).\n"));
+        const auto first = Students::find(*db.connect(), QStringLiteral("0000000042"));
+        QVERIFY(first);
+        QCOMPARE(first->value(QStringLiteral("NOME")).toString(),
+                 QStringLiteral("CONCEIÇÃO \"ÇÃO\" D'ÁVILA"));
+        QCOMPARE(first->value(QStringLiteral("ENDERECO")).toString(),
+                 QStringLiteral("RUA A; CASA 2, FUNDOS"));
+        QCOMPARE(first->value(QStringLiteral("EMAIL")).toString(), QStringLiteral("ana@exemplo.com"));
+        QCOMPARE(first->value(QStringLiteral("DATA_NASCIMENTO")).toDate(), QDate(1990, 5, 4));
+        QVERIFY(first->value(QStringLiteral("SAIDA")).isNull());
+        QVERIFY(Students::find(*db.connect(), QStringLiteral("0000000043")));
+        QSqlQuery photos = db.connect()->select(
+            Students::Photos, QStringLiteral("SELECT COUNT(*) FROM FotosAlunos"));
+        photos.next();
+        QCOMPARE(photos.value(0).toInt(), 2);
+
+        const QString exported = files.filePath(QStringLiteral("b.csv"));
+        const CliRun exportRun = students(db, {QStringLiteral("export"), exported});
+        QVERIFY2(exportRun.exitCode == 0, qPrintable(exportRun.err));
+        QCOMPARE(QFile(exported).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+
+        TestDatabase empty(backend);
+        empty.install();
+        // The old student has no address: the register would refuse it, and so does import.
+        const CliRun refused = students(empty, {QStringLiteral("import"), exported});
+        QCOMPARE(refused.exitCode, 2);
+        QVERIFY2(refused.err.contains(QStringLiteral(":2: ENDERECO: Dado INCORRETO ! Endereço")),
+                 qPrintable(refused.err));
+        db.connect()->execute(Students::Table, QStringLiteral("DELETE FROM Alunos WHERE NOME = ?"),
+                              {QStringLiteral("ANTIGO")});
+        QVERIFY(students(db, {QStringLiteral("export"), exported}).exitCode == 0);
+        const CliRun again = students(empty, {QStringLiteral("import"), exported});
+        QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+        QCOMPARE(storedRows(empty), storedRows(db));
+    }
+
+    // A file larger than a statement's group of rows is stored whole, in its order.
+    void largeFileStoredWhole_data() { addBackendRows(); }
+    void largeFileStoredWhole()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        QByteArray csv = "NOME,SEXO,ENDERECO,BAIRRO,CIDADE,ESTADO,CEP,DATA_NASCIMENTO\n";
+        QStringList names;
+        for (int i = 1; i <= 123; ++i) {
+            names << QStringLiteral("ALUNO %1").arg(i);
+            csv += names.last().toUtf8() + ",F,RUA,CENTRO,NITEROI,RJ,24020-070,01/02/2000\n";
+        }
+        QTemporaryDir files;
+        const CliRun run =
+            students(db, {QStringLiteral("import"), writeFile(files, QStringLiteral("a.csv"), csv)});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QStringList stored;
+        for (const QSqlRecord& student : Students::all(*db.connect()))
+            stored << student.value(QStringLiteral("NOME")).toString();
+        QCOMPARE(stored, names);
+        QCOMPARE(Students::all(*db.connect()).last().value(QStringLiteral("MATRICULA")).toString(),
+                 QStringLiteral("0000000123"));
+    }
+
+    // One bad line stores nothing and is told with its line, column and reason.
+    void badLinesStoreNothing_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("number") << QByteArray("X;ANA;F;RUA;B;C;RJ;24020-070;01/01/1990")
+                                << "a.csv:3: MATRICULA: Matrícula INCORRETA !";
+        QTest::newRow("sex") << QByteArray("7;ANA;Z;RUA;B;C;RJ;24020-070;01/01/1990")
+                             << "a.csv:3: SEXO: Dado INCORRETO ! Sexo";
+        QTest::newRow("state") << QByteArray("7;ANA;F;RUA;B;C;XX;24020-070;01/01/1990")
+                               << "a.csv:3: ESTADO: Dado INCORRETO ! Estado";
+        QTest::newRow("CEP") << QByteArray("7;ANA;F;RUA;B;C;RJ;24020;01/01/1990")
+                             << "a.csv:3: CEP: Dado INCORRETO ! CEP";
+        QTest::newRow("date") << QByteArray("7;ANA;F;RUA;B;C;RJ;24020-070;31/02/1990")
+                              << "a.csv:3: DATA_NASCIMENTO: data inválida (use dd/mm/aaaa)";
+        QTest::newRow("number in the file") << QByteArray("1;ANA;F;RUA;B;C;RJ;24020-070;01/01/1990")
+                                            << "a.csv:3: MATRICULA: matrícula 0000000001 repetida (linha 2)";
+        QTest::newRow("number stored") << QByteArray("9;ANA;F;RUA;B;C;RJ;24020-070;01/01/1990")
+                                       << "a.csv:3: MATRICULA: matrícula 0000000009 já cadastrada";
+        QTest::newRow("too long") << QByteArray("7;ANA;F;RUA;BAIRRO DE NOME LONGO;C;RJ;24020-070;01/01/1990")
+                                  << "a.csv:3: BAIRRO: mais de 15 caracteres";
+        QTest::newRow("fields") << QByteArray("7;ANA;F") << "a.csv:3: 3 campos em vez de 9";
+    }
+    void badLinesStoreNothing()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, told);
+        TestDatabase db(Sqlite);
+        db.install();
+        Rows::insert(*db.connect(), Students::Table,
+                     {{QStringLiteral("MATRICULA"), QStringLiteral("0000000009")},
+                      {QStringLiteral("NOME"), QStringLiteral("NOVE")}});
+        QTemporaryDir files;
+        const QString file = writeFile(
+            files, QStringLiteral("a.csv"),
+            "MATRICULA;NOME;SEXO;ENDERECO;BAIRRO;CIDADE;ESTADO;CEP;DATA_NASCIMENTO\n"
+            "1;BRUNO;M;RUA;B;C;RJ;24020-070;01/01/1990\n" + line + "\n");
+        const CliRun run = students(db, {QStringLiteral("import"), file});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(told), qPrintable(run.err));
+        QVERIFY(run.err.endsWith(QStringLiteral("Nenhum aluno foi incluído.\n")));
+        QCOMPARE(Students::numbers(*db.connect(), Students::Order::ByNumber),
+                 QStringList{"0000000009"});
+    }
+
+    void find_data() { addBackendRows(); }
+    void find()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        QTemporaryDir files;
+        QVERIFY(students(db, {QStringLiteral("import"), writeFile(files, QStringLiteral("a.csv"), GoodFile)})
+                    .exitCode == 0);
+        const CliRun byName = students(db, {QStringLiteral("find"), QStringLiteral("--name"), QStringLiteral("jos")});
+        QCOMPARE(byName.exitCode, 0);
+        QCOMPARE(byName.out, QStringLiteral("0000000002\tJOSÉ DA SILVA\t31/12/1985\n"));
+        const CliRun byNumber = students(db, {QStringLiteral("find"), QStringLiteral("--number"), QStringLiteral("1")});
+        QCOMPARE(byNumber.out, QStringLiteral("0000000001\tCONCEIÇÃO \"ÇÃO\" D'ÁVILA\t04/05/1990\n"));
+        const CliRun none = students(db, {QStringLiteral("find"), QStringLiteral("--name"), QStringLiteral("Z")});
+        QCOMPARE(none.exitCode, 0);
+        QCOMPARE(none.out, QString());
+        QCOMPARE(none.err, QStringLiteral("Nenhum aluno encontrado.\n"));
+        QCOMPARE(students(db, {QStringLiteral("find")}).exitCode, 1);
+    }
+};
+
+QTEST_MAIN(CliStudents)
+#include "tst_cli_students.moc"
