@@ -44,6 +44,8 @@ struct Station {
         addStudent(*own, QStringLiteral("Alunos"), QStringLiteral("0000000042"), QStringLiteral("CARLA DIAS"), QStringLiteral("carla@aluna.com.br"));
         addStudent(*own, QStringLiteral("Alunos"), QStringLiteral("0000000007"), QStringLiteral("BIANCA LIMA"), QStringLiteral("bianca@aluna.com.br"));
         addStudent(*own, QStringLiteral("Alunos"), QStringLiteral("0000000100"), QStringLiteral("ANA SOUZA"), {});
+        addStudent(*own, QStringLiteral("Alunos"), QStringLiteral("0000000200"), QStringLiteral("DÉBORA MELO"), {});
+        addStudent(*own, QStringLiteral("Alunos"), QStringLiteral("0000000300"), QStringLiteral("DANIELA ROCHA"), {});
         QImage photo(40, 50, QImage::Format_RGB32);
         photo.fill(Qt::darkCyan);
         QByteArray jpeg;
@@ -111,6 +113,11 @@ private slots:
             buttonDisabled = !station.mailButton()->isEnabled();
             seen = listed(screen);
             auto* field = screen->findChild<QLineEdit*>(QStringLiteral("EDTMATRICULA"));
+            QTest::keyClick(field, Qt::Key_D);
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
+            QTest::keyClick(field, Qt::Key_1);
+            positions << field->text() + QLatin1Char(' ') + current(screen);
+            field->clear();
             QTest::keyClicks(field, QStringLiteral("car"));
             positions << current(screen);
             QTest::mouseClick(modeButton(screen, "PNLMATRICULA"), Qt::LeftButton);
@@ -134,9 +141,11 @@ private slots:
         QTest::mouseClick(station.mailButton(), Qt::LeftButton);
         QVERIFY(buttonDisabled);
         QVERIFY(station.mailButton()->isEnabled());
-        QCOMPARE(seen, (QStringList{"0000000100 ANA SOUZA", "0000000007 BIANCA LIMA", "0000000042 CARLA DIAS"}));
-        // "car" finds Carla; 99 is no student (told, the box emptied); 7 is padded.
-        QCOMPARE(positions, (QStringList{"0000000042", "", "0000000007"}));
+        QCOMPARE(seen, (QStringList{"0000000100 ANA SOUZA", "0000000007 BIANCA LIMA", "0000000042 CARLA DIAS",
+                                    "0000000300 DANIELA ROCHA", "0000000200 DÉBORA MELO"}));
+        // "dé" finds Débora (a digit is no letter); "car" finds Carla; 99 is no
+        // student (told, the box emptied); 7 is padded.
+        QCOMPARE(positions, (QStringList{"dé 0000000200", "0000000042", "", "0000000007"}));
         QCOMPARE(messages.texts(), QStringList{Msg::MatriculaIncorreta});
         QCOMPARE(typedBack, QStringLiteral("0000000007"));
         QVERIFY(photoShown);

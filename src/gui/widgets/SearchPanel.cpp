@@ -64,10 +64,10 @@ void SearchPanel::start()
 void SearchPanel::setMode(Mode mode)
 {
     m_mode = mode;
-    // Registration numbers are digits; names are searched by unaccented letters.
+    // Registration numbers are digits; names are letters, accented ones too (DÉBORA).
     const bool number = mode == Mode::Number;
     m_field->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(number ? QStringLiteral("[0-9 ]*") : QStringLiteral("[A-Za-z ]*")),
+        QRegularExpression(number ? QStringLiteral("[0-9 ]*") : QStringLiteral("[\\p{L} ]*")),
         m_field));
     m_field->setMaxLength(number ? 10 : 35);
     m_field->clear();
