@@ -53,6 +53,11 @@ int databaseFailure(const DataError& error);
 // OpenFailed.
 std::unique_ptr<Connection> openOwnDatabase(const QString& folder);
 
+// Runs `work` for a command that sets a station up: what it refuses of the given
+// setup (ConfigError) is told and ends in ExitRefused, a database failure in
+// ExitFailed.
+int refusingBadSetup(const std::function<int()>& work);
+
 // Runs `work` on the data folder that `--dir` names (or the default one) and returns
 // its exit status; a missing folder, a bad data-link file or a database failure is
 // told on standard error and ends in ExitFailed.

@@ -93,6 +93,18 @@ int onDataFolder(const QString& dirOption, const std::function<int(const QString
     }
 }
 
+int refusingBadSetup(const std::function<int()>& work)
+{
+    try {
+        return work();
+    } catch (const ConfigError& error) {
+        err() << error.message() << '\n';
+        return ExitRefused;
+    } catch (const DataError& error) {
+        return databaseFailure(error);
+    }
+}
+
 int onOwnDatabase(const QString& dirOption, const std::function<int(Connection&)>& work)
 {
     return onDataFolder(dirOption, [&](const QString& folder) {

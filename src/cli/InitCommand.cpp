@@ -1,7 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ServerOptions.h"
 
-#include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/Installer.h"
 #include "data/Stations.h"
@@ -57,26 +56,19 @@ int runInit(const QStringList& arguments)
     const QString folder = DataFolder::resolve(parser.value(dir));
     const GymIdentity identity{parser.value(gym), parser.value(address), parser.value(complement1),
                                parser.value(complement2), parser.value(taxNumber)};
-    try {
-        if (!server.serverGiven(parser)) {
+    if (!server.serverGiven(parser))
+        return refusingBadSetup([&] {
             Installer::createEmbeddedDefault(folder, identity, masterPassword);
             out() << "Banco de dados criado em " << folder << '\n';
-            return ExitOk;
-        }
-        const std::optional<ServerAccount> account = server.account(parser);
-        if (!account)
-            return ExitUsage;
-        Stations::createServerDatabase(folder, *account, server.companions(parser), identity,
+            return int(ExitOk);
+        });
+    return server.withAccount(parser, [&](const ServerAccount& account) {
+        Stations::createServerDatabase(folder, account, server.companions(parser), identity,
                                        masterPassword);
-        out() << "Banco de dados criado em " << account->ownLink().location(folder)
+        out() << "Banco de dados criado em " << account.ownLink().location(folder)
               << "; arquivos de conexão em " << folder << '\n';
-        return ExitOk;
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitRefused;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
+        return int(ExitOk);
+    });
 }
 
 } // namespace kelvora::cli

@@ -1,7 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ServerOptions.h"
 
-#include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/Stations.h"
 
@@ -32,21 +31,13 @@ int runJoin(const QStringList& arguments)
         return ExitUsage;
     }
     const QString folder = DataFolder::resolve(parser.value(dir));
-    try {
-        const std::optional<ServerAccount> account = server.account(parser);
-        if (!account)
-            return ExitUsage;
-        for (const QString& change : Stations::join(folder, *account, server.companions(parser)))
+    return server.withAccount(parser, [&](const ServerAccount& account) {
+        for (const QString& change : Stations::join(folder, account, server.companions(parser)))
             out() << change << '\n';
-        out() << "Estação ligada a " << account->ownLink().location(folder)
+        out() << "Estação ligada a " << account.ownLink().location(folder)
               << "; arquivos de conexão em " << folder << '\n';
-        return ExitOk;
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitRefused;
-    } catch (const DataError& error) {
-        return databaseFailure(error);
-    }
+        return int(ExitOk);
+    });
 }
 
 } // namespace kelvora::cli

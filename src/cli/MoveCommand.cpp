@@ -35,25 +35,21 @@ int runMoveToServer(const QStringList& arguments)
         return ExitUsage;
     }
     const QString folder = DataFolder::resolve(parser.value(dir));
-    try {
-        const std::optional<ServerAccount> account = server.account(parser);
-        if (!account)
-            return ExitUsage;
-        ServerMove::run(folder, *account, [](const TableProof& proof) {
-            out() << proof.database << ' ' << proof.table << ": " << proof.rows
-                  << " registros conferidos (" << proof.checksum.left(16) << ")\n"
-                  << Qt::flush;
-        });
-        out() << "Banco movido para " << account->ownLink().location(folder)
+    return server.withAccount(parser, [&](const ServerAccount& account) {
+        try {
+            ServerMove::run(folder, account, [](const TableProof& proof) {
+                out() << proof.database << ' ' << proof.table << ": " << proof.rows
+                      << " registros conferidos (" << proof.checksum.left(16) << ")\n"
+                      << Qt::flush;
+            });
+        } catch (const DataError&) {
+            err() << "Nada foi movido; a estação continua no banco embutido. ";
+            throw;
+        }
+        out() << "Banco movido para " << account.ownLink().location(folder)
               << "; os arquivos SQLite ficaram na pasta com a data no nome.\n";
-        return ExitOk;
-    } catch (const ConfigError& error) {
-        err() << error.message() << '\n';
-        return ExitRefused;
-    } catch (const DataError& error) {
-        err() << "Nada foi movido; a estação continua no banco embutido. ";
-        return databaseFailure(error);
-    }
+        return int(ExitOk);
+    });
 }
 
 } // namespace kelvora::cli

@@ -82,4 +82,13 @@ Stations::CompanionFiles ServerOptions::companions(const QCommandLineParser& par
     return {parser.value(m_brandel), parser.value(m_corvun)};
 }
 
+int ServerOptions::withAccount(const QCommandLineParser& parser,
+                               const std::function<int(const ServerAccount&)>& work) const
+{
+    return refusingBadSetup([&] {
+        const std::optional<ServerAccount> given = account(parser);
+        return given ? work(*given) : int(ExitUsage);
+    });
+}
+
 } // namespace kelvora::cli

@@ -5,6 +5,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <functional>
 #include <optional>
 
 namespace kelvora::cli {
@@ -25,6 +26,11 @@ public:
     // Throws ConfigError when the password file cannot be read.
     std::optional<ServerAccount> account(const QCommandLineParser& parser) const;
     Stations::CompanionFiles companions(const QCommandLineParser& parser) const;
+
+    // Runs `work` on the account the options name, as refusingBadSetup runs it;
+    // without an account, ExitUsage.
+    int withAccount(const QCommandLineParser& parser,
+                    const std::function<int(const ServerAccount&)>& work) const;
 
 private:
     QCommandLineOption m_server;
