@@ -25,16 +25,6 @@ void addAssessment(Connection& own, const QString& number, const QDate& date, co
                                                     {QStringLiteral("USUARIO"), assessor}});
 }
 
-// The printed lines of every page, blanks folded, without the empty ones.
-QStringList printedLines(const QString& pdf)
-{
-    QStringList lines;
-    for (const QString& page : PdfReader::pageTexts(pdf, true))
-        for (const QString& line : page.split(QLatin1Char('\n')))
-            if (!line.simplified().isEmpty())
-                lines << line.simplified();
-    return lines;
-}
 
 CliRun report(const TestDatabase& db, const QStringList& arguments, const QString& pdf)
 {
@@ -68,7 +58,7 @@ private slots:
 
         const CliRun run = report(db, {"done", "--from", "01/05/2021", "--to", "31/05/2021"}, pdf);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QStringList lines = printedLines(pdf);
+        QStringList lines = PdfReader::printedLines(pdf);
         QVERIFY(lines.contains(QStringLiteral("Avaliações Feitas")));
         QVERIFY(lines.filter(QStringLiteral("01/05/2021 à 31/05/2021")).size() == 1);
         const int first = lines.indexOf(QStringLiteral("Avaliador : 01 - JOANA"));
@@ -82,7 +72,7 @@ private slots:
         QVERIFY(lines.last().startsWith(QStringLiteral("Página: 1")));
 
         QCOMPARE(report(db, {"done", "--from", "01/05/2021", "--to", "31/05/2021", "--user", "02"}, pdf).exitCode, 0);
-        QCOMPARE(printedLines(pdf).filter(QStringLiteral("Avaliador :")), QStringList{"Avaliador : 02 - PEDRO"});
+        QCOMPARE(PdfReader::printedLines(pdf).filter(QStringLiteral("Avaliador :")), QStringList{"Avaliador : 02 - PEDRO"});
     }
 
     void overdueStudents()
@@ -97,7 +87,7 @@ private slots:
         const QString pdf = QDir(db.folder()).filePath(QStringLiteral("vencidas.pdf"));
         const CliRun run = report(db, {"overdue", "--type", "funcional", "--order", "nome"}, pdf);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        const QStringList lines = printedLines(pdf);
+        const QStringList lines = PdfReader::printedLines(pdf);
         QVERIFY(lines.contains(QStringLiteral("Relatório de Avaliação Funcional Vencida")));
         QVERIFY(lines.contains(QStringLiteral("Matrícula Nome do Aluno Última a Avaliação")));
         QCOMPARE(lines.filter(QStringLiteral("000000000")),

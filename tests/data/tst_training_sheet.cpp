@@ -68,14 +68,6 @@ struct Fixture {
     std::unique_ptr<Connection> brandel;
 };
 
-QStringList printedLines(const QString& pdf, int page)
-{
-    QStringList lines;
-    for (const QString& line : PdfReader::pageTexts(pdf, true).value(page - 1).split(QLatin1Char('\n')))
-        if (!line.simplified().isEmpty())
-            lines << line.simplified();
-    return lines;
-}
 
 } // namespace
 
@@ -132,22 +124,22 @@ private slots:
         CliRun run = print(QStringLiteral("A"));
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QCOMPARE(PdfReader::pageCount(pdf), 2);
-        QStringList first = printedLines(pdf, 1);
+        QStringList first = PdfReader::printedLines(pdf, 1);
         QVERIFY(first.contains(QStringLiteral("ATIVIDADE AERÓBICA Data do Início : 05 / março / 2026")));
         QVERIFY(first.filter(QStringLiteral("Nome : CARLA DIAS")).size() == 1);
         QVERIFY(first.contains(QStringLiteral("101 ESTEIRA 8,5 30 3")));
-        QStringList second = printedLines(pdf, 2);
+        QStringList second = PdfReader::printedLines(pdf, 2);
         QVERIFY(second.filter(QStringLiteral("Nome :")).isEmpty());
         QVERIFY(second.filter(QStringLiteral("MUSCULAÇÃO Treino : A")).size() == 1);
 
         run = print(QStringLiteral("B"));
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QCOMPARE(PdfReader::pageCount(pdf), 2);
-        first = printedLines(pdf, 1);
+        first = PdfReader::printedLines(pdf, 1);
         QVERIFY(first.filter(QStringLiteral("Professor : RAFAEL NUNES")).size() == 1);
         QVERIFY(first.filter(QStringLiteral("Reavaliação : / /")).size() == 1);
         QVERIFY(first.contains(QStringLiteral("002 REMADA BAIXA Obs: costas retas 12 3 20 KG 60 BANCO 2")));
-        QVERIFY(printedLines(pdf, 2).contains(QStringLiteral("Respirar fundo.")));
+        QVERIFY(PdfReader::printedLines(pdf, 2).contains(QStringLiteral("Respirar fundo.")));
         // The days line (about 50 mm down): Sunday without training in light grey,
         // Monday in black.
         const QImage sheet = PdfReader::pageImage(pdf, 1, 100);
@@ -162,10 +154,10 @@ private slots:
         QVERIFY2(darkest(50) < 100, qPrintable(QString::number(darkest(50))));
 
         // The chart of the 23 stretches, or only the notes when the product says "Não".
-        QVERIFY(printedLines(pdf, 2).contains(QStringLiteral("1 2 X 3 4 5 6")) && printedLines(pdf, 2).contains(QStringLiteral("19 20 21 22 23 X")));
+        QVERIFY(PdfReader::printedLines(pdf, 2).contains(QStringLiteral("1 2 X 3 4 5 6")) && PdfReader::printedLines(pdf, 2).contains(QStringLiteral("19 20 21 22 23 X")));
         fixture.corvun->execute(QStringLiteral("Wufvar"), QStringLiteral("UPDATE Wufvar SET Imp_Alongamento = ?"), {QStringLiteral("Não")});
         QCOMPARE(print(QStringLiteral("B")).exitCode, 0);
-        QCOMPARE(printedLines(pdf, 2), (QStringList{"ALONGAMENTO", "Respirar fundo."}));
+        QCOMPARE(PdfReader::printedLines(pdf, 2), (QStringList{"ALONGAMENTO", "Respirar fundo."}));
 
         run = print(QStringLiteral("D"));
         QCOMPARE(run.exitCode, 2);

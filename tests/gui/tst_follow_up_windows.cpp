@@ -62,15 +62,6 @@ void click(QWidget* parent, const char* name)
     QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);
 }
 
-QStringList printedLines(const QString& pdf)
-{
-    QStringList lines;
-    for (const QString& page : PdfReader::pageTexts(pdf, true))
-        for (const QString& line : page.split(QLatin1Char('\n')))
-            if (!line.simplified().isEmpty())
-                lines << line.simplified();
-    return lines;
-}
 
 void addStudent(Connection& own, const QString& number, const QString& name, const QVariant& medical)
 {
@@ -120,7 +111,7 @@ private slots:
         const QString pdf = QDir(db.folder()).filePath(QStringLiteral("vencidas.pdf"));
         dialogs.answerPrinterPdf(pdf);
         click(window, "BBNIMPRIME");
-        const QStringList lines = printedLines(pdf);
+        const QStringList lines = PdfReader::printedLines(pdf);
         QVERIFY(lines.contains(QStringLiteral("Relatório de Avaliação Médica Vencida")));
         QCOMPARE(lines.filter(QStringLiteral("000000000")),
                  (QStringList{"0000000002 ALICE", "0000000001 ZECA 10/01/2019"}));
@@ -191,7 +182,7 @@ private slots:
         const QString pdf = QDir(db.folder()).filePath(QStringLiteral("feitas.pdf"));
         dialogs.answerPrinterPdf(pdf);
         click(window, "BBNIMPRIME");
-        const QStringList lines = printedLines(pdf);
+        const QStringList lines = PdfReader::printedLines(pdf);
         QCOMPARE(lines.filter(QStringLiteral("Avaliador :")), QStringList{"Avaliador : 01 - JOANA"});
         QVERIFY(lines.filter(QStringLiteral("03/05/2021 à 31/05/2021")).size() == 1);
         QVERIFY(lines.contains(QStringLiteral("Total do Período : 2")));

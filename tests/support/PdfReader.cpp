@@ -73,4 +73,16 @@ QStringList images(const QString& pdf) {
     return placed;
 }
 
+QStringList printedLines(const QString& pdf, int page)
+{
+    const QStringList pages = pageTexts(pdf, true);
+    QStringList lines;
+    for (int p = 0; p < pages.size(); ++p)
+        if (page == 0 || p + 1 == page)
+            for (const QString& line : pages.at(p).split(QLatin1Char('\n')))
+                if (!line.simplified().isEmpty())
+                    lines << line.simplified();
+    return lines;
+}
+
 } // namespace kelvora::test::PdfReader
