@@ -63,32 +63,16 @@ ActivitiesWindow::ActivitiesWindow(MainWindow& window)
 
 QWidget* ActivitiesWindow::toolBar()
 {
-    auto* bar = new QWidget;
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    const struct {
-        const char* caption;
-        const char* name;
-        QStyle::StandardPixmap icon;
-        void (ActivitiesWindow::*action)();
-    } buttons[] = {
-        {"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, &ActivitiesWindow::startInsert},
-        {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, &ActivitiesWindow::startChange},
-        {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, &ActivitiesWindow::startDelete},
-        {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, nullptr},
-        {"Ajuda", "SBAJUDA", QStyle::SP_DialogHelpButton, &ActivitiesWindow::showHelp},
-    };
-    for (const auto& entry : buttons) {
-        QToolButton* button =
-            ToolButtons::add(row, QString::fromUtf8(entry.caption), entry.name, entry.icon);
-        if (entry.action)
-            connect(button, &QToolButton::clicked, this, entry.action);
-        else
-            connect(button, &QToolButton::clicked, this, &QWidget::close);
-        if (m_operations.size() < 4)
-            m_operations << button;
-    }
-    row->addStretch();
+    QVector<QToolButton*> made;
+    QWidget* bar = ToolButtons::bar(
+        nullptr,
+        {{"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, [this] { startInsert(); }},
+         {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, [this] { startChange(); }},
+         {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, [this] { startDelete(); }},
+         {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, [this] { close(); }},
+         {"Ajuda", "SBAJUDA", QStyle::SP_DialogHelpButton, [this] { showHelp(); }}},
+        &made);
+    m_operations = made.mid(0, 4); // all but "Ajuda" wait while a row is edited
     return bar;
 }
 

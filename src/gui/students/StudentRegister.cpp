@@ -135,33 +135,15 @@ StudentRegister::StudentRegister(MainWindow& window, QWidget* parent)
 
 QWidget* StudentRegister::toolBar()
 {
-    auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    const struct {
-        const char* caption;
-        const char* name;
-        QStyle::StandardPixmap icon;
-        void (StudentRegister::*action)();
-    } buttons[] = {
-        {"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, &StudentRegister::include},
-        {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, &StudentRegister::change},
-        {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, &StudentRegister::remove},
-        {"Procura de Alunos", "SBPROCURA", QStyle::SP_FileDialogContentsView,
-         &StudentRegister::startSearch},
-        {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, nullptr},
-    };
-    for (const auto& entry : buttons) {
-        QToolButton* button =
-            ToolButtons::add(row, QString::fromUtf8(entry.caption), entry.name, entry.icon);
-        if (entry.action)
-            connect(button, &QToolButton::clicked, this, entry.action);
-        else
-            connect(button, &QToolButton::clicked, this, [this] { closeChildScreen(this); });
-        m_tools << button;
-    }
-    row->addStretch();
-    return bar;
+    return ToolButtons::bar(
+        this,
+        {{"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, [this] { include(); }},
+         {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, [this] { change(); }},
+         {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, [this] { remove(); }},
+         {"Procura de Alunos", "SBPROCURA", QStyle::SP_FileDialogContentsView,
+          [this] { startSearch(); }},
+         {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, [this] { closeChildScreen(this); }}},
+        &m_tools);
 }
 
 QWidget* StudentRegister::photoPanel()
