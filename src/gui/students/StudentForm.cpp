@@ -29,12 +29,12 @@ const QString BlankDocument = QStringLiteral("         -  ");
 
 // The fields in Enter order: column, label, and the detail of "Dado INCORRETO !" when
 // Enter leaves it empty (none: it may stay empty).
-struct FieldSpec {
+struct FieldRule {
     const char* column;
     const char* label;
     const char* required;
 };
-const FieldSpec Fields[] = {
+const FieldRule Fields[] = {
     {"MATRICULA", "Matrícula", nullptr},
     {"NOME", "Nome", "Nome"},
     {"SEXO", "Sexo ( M/F )", "Sexo"},
@@ -101,8 +101,8 @@ QLineEdit* StudentForm::addText(const QString& column)
 
 void StudentForm::build()
 {
-    for (const FieldSpec& spec : Fields) {
-        const QString column = QLatin1String(spec.column);
+    for (const FieldRule& rule : Fields) {
+        const QString column = QLatin1String(rule.column);
         QWidget* field = nullptr;
         if (column == State) {
             m_state = new ChoiceBox(StudentRules::states(), this);
@@ -183,10 +183,10 @@ bool StudentForm::accepted(const QString& column)
     };
     if (column == Number && !StudentRules::isAcceptableNumber(number()))
         return refuse(Msg::MatriculaIncorreta, {}, true);
-    for (const FieldSpec& spec : Fields)
-        if (spec.required && column == QLatin1String(spec.column) &&
+    for (const FieldRule& rule : Fields)
+        if (rule.required && column == QLatin1String(rule.column) &&
             student().text(column).trimmed().isEmpty())
-            return refuse(Msg::DadoIncorreto, QString::fromUtf8(spec.required), false);
+            return refuse(Msg::DadoIncorreto, QString::fromUtf8(rule.required), false);
     if (column == Cep && !StudentRules::isCompleteCep(m_texts.value(Cep)->text()))
         return refuse(Msg::DadoIncorreto, QStringLiteral("CEP"), false);
     if (column == QLatin1String("IDENTIDADE") || column == QLatin1String("CPF")) {
@@ -201,8 +201,8 @@ bool StudentForm::accepted(const QString& column)
 
 void StudentForm::showStudent(const QSqlRecord& student)
 {
-    for (const FieldSpec& spec : Fields) {
-        const QString column = QLatin1String(spec.column);
+    for (const FieldRule& rule : Fields) {
+        const QString column = QLatin1String(rule.column);
         if (isDate(column))
             setDate(column, student.value(column).toDate());
         else
@@ -253,8 +253,8 @@ void StudentForm::setDate(const QString& column, const QDate& date)
 StudentRules::Student StudentForm::student() const
 {
     StudentRules::Student student;
-    for (const FieldSpec& spec : Fields) {
-        const QString column = QLatin1String(spec.column);
+    for (const FieldRule& rule : Fields) {
+        const QString column = QLatin1String(rule.column);
         if (auto* date = m_dates.value(column))
             student.dates.insert(column, date->entry());
         else if (column == State)
@@ -272,8 +272,8 @@ ColumnValues StudentForm::values() const
 {
     const StudentRules::Student typed = student();
     ColumnValues values;
-    for (const FieldSpec& spec : Fields) {
-        const QString column = QLatin1String(spec.column);
+    for (const FieldRule& rule : Fields) {
+        const QString column = QLatin1String(rule.column);
         values.append({column, isDate(column) ? dateValue(typed.date(column))
                                               : QVariant(typed.text(column))});
     }
