@@ -1,4 +1,5 @@
 #include "data/Companion.h"
+#include "data/BodyCompositionReference.h"
 #include "data/Connection.h"
 #include "data/Rows.h"
 #include "domain/MessageTexts.h"
@@ -365,17 +366,31 @@ private slots:
         QCOMPARE(messages.shown().first().detail, QStringLiteral("Entre 18 e 64 anos, Deseja continuar ?"));
     }
 
-    void femaleTypesHerSkinfolds_data() { addBackendRows(); }
-    void femaleTypesHerSkinfolds()
+    // A row another protocol stored: her chest stays as stored and out of the sum, and
+    // the ideal fat percentage the row lacks comes from her age band.
+    void femaleOnAnotherProtocolsRow_data() { addBackendRows(); }
+    void femaleOnAnotherProtocolsRow()
     {
         const auto db = makeDatabase(true);
         ScriptedMessages messages;
+        auto own = db->connect();
+        Rows::insert(*own, QStringLiteral("Corporal"),
+                     {{QStringLiteral("MATRICULA"), Number},
+                      {QStringLiteral("DATAEXAME"), ExamDate},
+                      {QStringLiteral("G_PEITORAL"), 30.0},
+                      {QStringLiteral("G_TIPOPROTOCOLO"), QStringLiteral("XXXXXFXXXX")}});
         Station station(*db, true);
         station.context.sexCode = QStringLiteral("F");
         station.context.age = 25;
         auto screen = station.open();
+        QVERIFY(screen);
         QVERIFY(!field(screen.get(), "DBEDTPEITORAL3")->isEnabled());
         QVERIFY(!field(screen.get(), "DBEDTABDOMEM3")->isEnabled());
+        QCOMPARE(field(screen.get(), "DBEDTPEITORAL3")->text(), QStringLiteral("30"));
+        QCOMPARE(field(screen.get(), "DBTXTGORDURAIDEAL3")->text(),
+                 BodyCompositionReference::installed().idealFat.first().mulherDefault);
+        QCOMPARE(label(screen.get(), "LBLGORDURAATUAL3"), QStringLiteral("0 %"));
+
         type(screen.get(), "DBEDTPESO3", QStringLiteral("60"));
         type(screen.get(), "DBEDTALTURA3", QStringLiteral("165"));
         type(screen.get(), "DBEDTTRICIPES3", QStringLiteral("20"));
@@ -385,6 +400,10 @@ private slots:
         QTest::keyClick(field(screen.get(), "DBEDTCOXA3"), Qt::Key_Return);
         QCOMPARE(label(screen.get(), "LBLGORDURAATUAL3"), QStringLiteral("23,82 %"));
         QCOMPARE(label(screen.get(), "LBLPESOIDEALMAGRO3"), QStringLiteral("57,14 kg"));
+        click(screen.get(), "BBNCONFIRMA");
+        QCOMPARE(cell(*own, QStringLiteral("Corporal"), QStringLiteral("G_PEITORAL")).toDouble(), 30.0);
+        QCOMPARE(cell(*own, QStringLiteral("Corporal"), QStringLiteral("G_TIPOPROTOCOLO")).toString(),
+                 QStringLiteral("3XXXXFXXXX"));
     }
 };
 

@@ -174,12 +174,10 @@ bool TestScreen::readRows()
         return false;
     }
     m_header = m_storedHeader ? valuesOf(*m_storedHeader) : QHash<QString, QVariant>();
-    if (m_stored) {
-        m_row = valuesOf(*m_stored);
-    } else {
-        m_row = {{Matricula, m_context.number}, {m_dateColumn, m_context.examDate}};
-        startRow();
-    }
+    m_row = m_stored ? valuesOf(*m_stored)
+                     : QHash<QString, QVariant>{{Matricula, m_context.number},
+                                                {m_dateColumn, m_context.examDate}};
+    prepareRow();
     return true;
 }
 

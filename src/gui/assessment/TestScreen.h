@@ -6,7 +6,7 @@
 //  2. Create each input with measureField() or wholeNumberField(), which bind it to its
 //     column; lay the fields out on body() and give their Enter order with
 //     enterMovesAlong() (whenEntered() for a field with a rule of its own).
-//  3. Override ageRule() when the test has one, startRow() for the starting values of a
+//  3. Override ageRule() when the test has one, prepareRow() for the starting values of a
 //     new row, and holdsResult() to tell a row that already holds a result.
 //  4. Implement compute(): read fieldTexts(), throw bodycomp::Refused at the first bad
 //     input, put the results into the row with setValue() and show them.
@@ -97,8 +97,9 @@ protected:
     virtual std::optional<bodycomp::AgeRule> ageRule() const { return std::nullopt; }
     // Opens the tables the computation reads. Throws OpenFailed naming the table.
     virtual void openReferenceTables() {}
-    // Fills a new row (MATRICULA and the date are set) with the test's starting values.
-    virtual void startRow() {}
+    // Completes the row once it is read or created (a new one holds MATRICULA and the
+    // date only): the test's starting values, what a stored row may lack.
+    virtual void prepareRow() {}
     // Runs once the row is in the fields: enablement that depends on the row or student.
     virtual void rowShown() {}
     virtual bool holdsResult() const = 0;

@@ -42,6 +42,13 @@ void BodyCompositionScreen::openReferenceTables()
     m_tables = BodyCompositionReference::load(mainWindow().ownConnection());
 }
 
+void BodyCompositionScreen::prepareRow()
+{
+    if (isNewRow())
+        startRow();
+    fillIdealFat();
+}
+
 void BodyCompositionScreen::startRow()
 {
     setValue(G_TIPOPROTOCOLO, bodycomp::NewRowMarkers);
@@ -49,14 +56,25 @@ void BodyCompositionScreen::startRow()
         setValue(column, 0.0);
     setValue(G_TRANABDOMEM1, 0.0);
     setValue(G_TRANABDOMEM2, 0.0);
-    const QString idealFat =
-        bodycomp::idealFatPercentage(m_tables.idealFat, context().mode, context().student());
-    for (const QString& column : bodycomp::idealFatColumns())
-        setValue(column, idealFat);
     for (const auto& [column, headerColumn] : {qMakePair(G_PESO, QStringLiteral("A_PESO")),
                                                qMakePair(G_ALTURA, QStringLiteral("A_ALTURA"))})
         if (!headerValue(headerColumn).isNull())
             setValue(column, headerValue(headerColumn));
+}
+
+// The ideal fat percentages the row lacks come from the band of the student's age.
+void BodyCompositionScreen::fillIdealFat()
+{
+    bodycomp::FieldTexts idealFat;
+    for (const QString& column : bodycomp::idealFatColumns())
+        idealFat.insert(column, value(column).toString());
+    if (!bodycomp::needsIdealFatLookup(idealFat))
+        return;
+    const QString percentage =
+        bodycomp::idealFatPercentage(m_tables.idealFat, context().mode, context().student());
+    const bodycomp::FieldTexts filled = bodycomp::withIdealFat(idealFat, percentage);
+    for (auto it = filled.cbegin(); it != filled.cend(); ++it)
+        setValue(it.key(), it.value());
 }
 
 void BodyCompositionScreen::storeResult(const bodycomp::FatResult& result)

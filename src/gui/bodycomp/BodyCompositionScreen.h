@@ -24,10 +24,12 @@ protected:
 
     std::optional<bodycomp::AgeRule> ageRule() const override;
     void openReferenceTables() override;
-    void startRow() override;
+    void prepareRow() override;
     void completeRows() override;
 
 private:
+    void startRow();
+    void fillIdealFat();
     void reconcileWithHeader(const QString& column, const QString& headerColumn);
 
     bodycomp::Protocol m_protocol;
