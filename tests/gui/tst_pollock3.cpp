@@ -327,6 +327,20 @@ private slots:
         QCOMPARE(rows(*own, QStringLiteral("Avaliacao")), 1);
         QCOMPARE(cell(*own, QStringLiteral("Corporal"), QStringLiteral("G_PESO")).toDouble(), 80.0);
         QCOMPARE(cell(*own, QStringLiteral("Avaliacao"), QStringLiteral("A_PESO")).toDouble(), 80.0);
+
+        // Both change the stored row: the later one does not overwrite the earlier.
+        messages.clear();
+        first.context.mode = second.context.mode = bodycomp::HubMode::Change;
+        one = first.open();
+        other = second.open();
+        QVERIFY(one && other);
+        type(one.get(), "DBEDTPESO3", QStringLiteral("81"));
+        type(other.get(), "DBEDTPESO3", QStringLiteral("82"));
+        click(one.get(), "BBNCONFIRMA");
+        click(other.get(), "BBNCONFIRMA");
+        QCOMPARE(messages.texts(), QStringList{Msg::RegistroJaAlocado});
+        QCOMPARE(cell(*own, QStringLiteral("Corporal"), QStringLiteral("G_PESO")).toDouble(), 81.0);
+        QCOMPARE(cell(*own, QStringLiteral("Avaliacao"), QStringLiteral("A_PESO")).toDouble(), 81.0);
     }
 
     void changeModeLeavesStudentDate_data() { addBackendRows(); }
