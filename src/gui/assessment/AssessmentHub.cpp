@@ -12,6 +12,8 @@
 #include "domain/YesNo.h"
 #include "gui/app/MainWindow.h"
 #include "gui/assessment/HubStudentModel.h"
+#include "gui/assessment/ProtocolChooser.h"
+#include "gui/assessment/StudentPanel.h"
 #include "gui/bodycomp/Pollock3Screen.h"
 #include "gui/training/TrainingSheetDialog.h"
 #include "gui/widgets/ChildWindow.h"
@@ -31,7 +33,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSqlRecord>
 #include <QTableView>
@@ -64,32 +65,6 @@ const struct {
     {"SBVO2", "Vo2"},
 };
 
-const struct {
-    const char* name;
-    const char* caption;
-    const char* column;
-} Protocols[] = {
-    {"RBPollock3Dobras", "Pollock (3 dobras - masculino 18-64 e feminino 18-55 anos)",
-     "CORPORAL_POLLOCK3"},
-    {"RBPollock7Dobras", "Pollock /Jackson (7 dobras - masculino 18-64 e feminino 18-55 anos)",
-     "CORPORAL_POLLOCK7"},
-    {"RBIndiceCorporal", "Índice de Massa Corporal (IMC)", "CORPORAL_IMC"},
-    {"RBCORPORALCRIANCA", "Slaughter et alii para Crianças (7 a 17 anos)", "CORPORAL_SLAUGHTER"},
-    {"RBCINTURAQUADRIL", "Relação Cintura Quadril (20 e 69 anos)", "CORPORAL_CINTURA_QUADRIL"},
-    {"RBFAULKNER", "Faulkner", "CORPORAL_FAULKNER"},
-    {"RBCORPORAL_LOHMAN", "Lohman para Crianças (6 a 16 anos)", "CORPORAL_LOHMAN"},
-    {"RBCORPORAL_TRAN", "Trans && Weltman para Idosos (62 a 79 anos)", "CORPORAL_TRANS_WELTMAN"},
-};
-
-QLabel* fixedLabel(const char* objectName, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(objectName));
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setMinimumWidth(120);
-    return label;
-}
-
 } // namespace
 
 AssessmentHub::AssessmentHub(MainWindow& window, QWidget* parent)
@@ -101,6 +76,7 @@ AssessmentHub::AssessmentHub(MainWindow& window, QWidget* parent)
     , m_search(new SearchPanel(this))
     , m_grid(new QTableView(this))
     , m_photo(new QLabel(this))
+    , m_fixed(new StudentPanel(this))
 {
     setObjectName(QStringLiteral("TFRMCLINICO"));
     setWindowTitle(Choosing);
@@ -140,8 +116,11 @@ AssessmentHub::AssessmentHub(MainWindow& window, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(toolBar());
     layout->addWidget(m_choosing, 1);
-    layout->addWidget(fixedPanel());
-    layout->addWidget(protocolChooser());
+    m_fixed->hide();
+    layout->addWidget(m_fixed);
+    m_protocols = new ProtocolChooser(this);
+    m_protocols->hide();
+    layout->addWidget(m_protocols);
     layout->addStretch();
 
     connect(m_search, &SearchPanel::textChanged, this, &AssessmentHub::searchTyped);
@@ -155,6 +134,10 @@ AssessmentHub::AssessmentHub(MainWindow& window, QWidget* parent)
         }
         chooseRow(0);
     });
+    connect(m_fixed->confirmButton(), &QPushButton::clicked, this, &AssessmentHub::confirmDeletion);
+    connect(m_fixed->otherStudentButton(), &QPushButton::clicked, this,
+            &AssessmentHub::otherStudent);
+    connect(m_protocols, &ProtocolChooser::chosen, this, &AssessmentHub::openProtocol);
     connect(m_clear, &QPushButton::clicked, this, &AssessmentHub::clear);
     connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (m_model->rowCount() == 0)
@@ -245,68 +228,6 @@ QWidget* AssessmentHub::toolBar()
     nutrition->hide();
     row->addStretch();
     return bar;
-}
-
-QWidget* AssessmentHub::fixedPanel()
-{
-    m_fixed = new QGroupBox(this);
-    m_fixed->setObjectName(QStringLiteral("PNLFIXO"));
-    auto* grid = new QGridLayout(m_fixed);
-    m_name = fixedLabel("LBLNOME", m_fixed);
-    m_number = fixedLabel("LBLMATRICULA", m_fixed);
-    m_sex = fixedLabel("LBLSEXO", m_fixed);
-    m_age = fixedLabel("LBLIDADE", m_fixed);
-    m_occupation = fixedLabel("LBLPROFISSAO", m_fixed);
-    const struct {
-        const char* caption;
-        QLabel* shown;
-    } rows[] = {{"Nome", m_name},
-                {"Matrícula", m_number},
-                {"Sexo", m_sex},
-                {"Idade", m_age},
-                {"Profissão", m_occupation}};
-    int at = 0;
-    for (const auto& row : rows) {
-        grid->addWidget(new QLabel(QString::fromUtf8(row.caption), m_fixed), at, 0);
-        grid->addWidget(row.shown, at++, 1);
-    }
-    m_fixedPhoto = new QLabel(m_fixed);
-    m_fixedPhoto->setFixedSize(120, 144);
-    m_fixedPhoto->setFrameShape(QFrame::StyledPanel);
-    grid->addWidget(m_fixedPhoto, 0, 2, at, 1, Qt::AlignTop);
-    m_confirm = commandButton(m_fixed, "BBNCONFIRMA", QString(), QStyle::SP_DialogApplyButton);
-    m_confirm->setToolTip(QStringLiteral("Confirma Exclusão"));
-    m_other = commandButton(m_fixed, "BBNCANCELA", QString(), QStyle::SP_ArrowBack);
-    m_other->setToolTip(QStringLiteral("Outro Aluno"));
-    for (QPushButton* button : {m_confirm, m_other}) {
-        button->setAutoDefault(false);
-        button->setEnabled(false);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_confirm);
-    buttons->addWidget(m_other);
-    grid->addLayout(buttons, at, 0, 1, 3);
-    connect(m_confirm, &QPushButton::clicked, this, &AssessmentHub::confirmDeletion);
-    connect(m_other, &QPushButton::clicked, this, &AssessmentHub::otherStudent);
-    m_fixed->hide();
-    return m_fixed;
-}
-
-QGroupBox* AssessmentHub::protocolChooser()
-{
-    m_protocols = new QGroupBox(QStringLiteral(" Definição de Protocolo "), this);
-    auto* column = new QVBoxLayout(m_protocols);
-    for (const auto& protocol : Protocols) {
-        auto* button = new QRadioButton(QString::fromUtf8(protocol.caption), m_protocols);
-        button->setObjectName(QLatin1String(protocol.name));
-        button->setEnabled(false);
-        column->addWidget(button);
-        m_protocolChoices.append({button, QLatin1String(protocol.column)});
-        connect(button, &QRadioButton::clicked, this, [this, button] { openProtocol(button); });
-    }
-    m_protocols->hide();
-    return m_protocols;
 }
 
 void AssessmentHub::showEvent(QShowEvent* event)
@@ -446,11 +367,7 @@ void AssessmentHub::choose(const QString& number)
     chooseRow(m_model->rowOf(number));
     showPhoto(number);
 
-    m_name->setText(name);
-    m_number->setText(number);
-    m_sex->setText(m_context.sexCaption());
-    m_age->setText(m_context.ageCaption());
-    m_occupation->setText(student->value(QStringLiteral("PROFISSAO")).toString());
+    m_fixed->showStudent(m_context, name, student->value(QStringLiteral("PROFISSAO")).toString());
     for (const char* name : {"SBINCLUIR", "SBALTERAR", "SBEXCLUIR"})
         tool(name)->setEnabled(m_mayChange);
     tool("SBSAIR")->setEnabled(true);
@@ -469,9 +386,8 @@ void AssessmentHub::showPhoto(const QString& number)
         // A photo that cannot be read is shown as no photo.
     }
     m_photo->clear();
-    m_fixedPhoto->clear();
     JpegPicture::show(m_photo, jpeg);
-    JpegPicture::show(m_fixedPhoto, jpeg);
+    m_fixed->showPhoto(jpeg);
 }
 
 bool AssessmentHub::studentChosen()
@@ -548,7 +464,7 @@ void AssessmentHub::remove()
     }
     enterMode(bodycomp::HubMode::Exclusion, QStringLiteral("EXCLUSÃO DE DADOS CLINICOS"));
     m_dates->setEnabled(true);
-    m_other->setFocus();
+    m_fixed->otherStudentButton()->setFocus();
 }
 
 bool AssessmentHub::listDates()
@@ -586,8 +502,8 @@ void AssessmentHub::dateChosen()
     m_context.examDate = day;
     m_dates->setEnabled(false);
     if (m_context.mode == bodycomp::HubMode::Exclusion) {
-        m_confirm->setEnabled(true);
-        m_confirm->setFocus();
+        m_fixed->confirmButton()->setEnabled(true);
+        m_fixed->confirmButton()->setFocus();
         return;
     }
     offerTests();
@@ -701,22 +617,17 @@ void AssessmentHub::offerTests()
     const assessment::OfferedTests offered =
         assessment::offeredTests(m_settings, m_context.medicalRelease, m_context.functionalRelease);
     tool("SBCOMPOSICAOCORPORAL")->setEnabled(offered.bodyComposition);
-    // Only protocols whose screen is part of the program are offered.
-    for (const ProtocolChoice& choice : std::as_const(m_protocolChoices))
-        choice.button->setEnabled(offered.bodyComposition &&
-                                  offered.protocols.contains(choice.column) &&
-                                  choice.button->objectName() == QLatin1String("RBPollock3Dobras"));
+    m_protocols->offer(offered.bodyComposition ? offered.protocols : QStringList());
 }
 
-void AssessmentHub::openProtocol(QRadioButton* button)
+// Every protocol the chooser offers has its screen here.
+void AssessmentHub::openProtocol()
 {
     {
         Pollock3Screen screen(m_window, m_companion, m_context);
         screen.run();
     }
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(true);
+    m_protocols->unchoose();
 }
 
 void AssessmentHub::enterMode(bodycomp::HubMode mode, const QString& caption)
@@ -724,7 +635,7 @@ void AssessmentHub::enterMode(bodycomp::HubMode mode, const QString& caption)
     m_context.mode = mode;
     setWindowTitle(caption);
     showChoosing(false);
-    m_other->setEnabled(true);
+    m_fixed->otherStudentButton()->setEnabled(true);
     m_dates->setEnabled(false);
     tool("BBNTRAINER")->setEnabled(false);
     for (QToolButton* button : std::as_const(m_tools))
@@ -736,8 +647,8 @@ void AssessmentHub::backToChoosing()
 {
     m_dates->clear();
     m_dates->setEnabled(false);
-    m_confirm->setEnabled(false);
-    m_other->setEnabled(false);
+    m_fixed->confirmButton()->setEnabled(false);
+    m_fixed->otherStudentButton()->setEnabled(false);
     setWindowTitle(Choosing);
     for (QToolButton* button : std::as_const(m_tools))
         button->setEnabled(button != tool("SBCONSULTAR"));
@@ -758,8 +669,7 @@ void AssessmentHub::disableTests()
     for (QToolButton* test : std::as_const(m_tests))
         test->setEnabled(false);
     tool("SBCOMPOSICAOCORPORAL")->setEnabled(false);
-    for (const ProtocolChoice& choice : std::as_const(m_protocolChoices))
-        choice.button->setEnabled(false);
+    m_protocols->disableAll();
 }
 
 QToolButton* AssessmentHub::tool(const char* name) const

@@ -15,7 +15,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableView;
 class QToolButton;
 
@@ -24,7 +23,9 @@ namespace kelvora {
 class Connection;
 class HubStudentModel;
 class MainWindow;
+class ProtocolChooser;
 class SearchPanel;
+class StudentPanel;
 
 // "Dados Clínicos": where an assessment (a student and an exam date) is included,
 // changed or deleted and its tests are opened. The hub owns the assessment context the
@@ -41,14 +42,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct ProtocolChoice {
-        QRadioButton* button;
-        QString column;
-    };
-
     QWidget* toolBar();
-    QWidget* fixedPanel();
-    QGroupBox* protocolChooser();
     bool open();
     void readSettings();
 
@@ -69,7 +63,7 @@ private:
     void openCorvun();
     bool release();
     void offerTests();
-    void openProtocol(QRadioButton* button);
+    void openProtocol();
 
     void enterMode(bodycomp::HubMode mode, const QString& caption);
     void backToChoosing();
@@ -93,20 +87,11 @@ private:
     QTableView* m_grid;
     QLabel* m_photo;
     QWidget* m_choosing; // search group, grid and photo
-    QWidget* m_fixed;
-    QLabel* m_name;
-    QLabel* m_number;
-    QLabel* m_sex;
-    QLabel* m_age;
-    QLabel* m_occupation;
-    QLabel* m_fixedPhoto;
-    QPushButton* m_confirm;
-    QPushButton* m_other;
+    StudentPanel* m_fixed;
     QComboBox* m_dates;
     QLabel* m_datesLabel;
-    QGroupBox* m_protocols;
+    ProtocolChooser* m_protocols;
     QVector<QToolButton*> m_tests; // enabled once their screens are part of the program
-    QVector<ProtocolChoice> m_protocolChoices;
     QVector<QToolButton*> m_tools; // Incluir, Alterar, Excluir, Visualização, Sair
 };
 
