@@ -213,6 +213,39 @@ private slots:
         QVERIFY(!hub.enabled("SBINCLUIR"));
     }
 
+    void searchAndClear_data() { addBackendRows(); }
+    void searchAndClear()
+    {
+        const auto db = database(true);
+        Rows::insert(*db->connect(), QStringLiteral("Alunos"),
+                     {{QStringLiteral("MATRICULA"), QStringLiteral("0000000003")},
+                      {QStringLiteral("NOME"), QStringLiteral("ANA ARAUJO")}});
+        ScriptedMessages messages;
+        Hub hub(*db);
+        auto* field = hub.find<QLineEdit>("EDTMATRICULA");
+        QTest::keyClick(field, Qt::Key_Return);
+        field->setText(QStringLiteral("9999"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(messages.texts(), (QStringList{Msg::MatriculaNaoCadastrada, Msg::MatriculaNaoCadastrada}));
+        QCOMPARE(field->text(), QString());
+
+        hub.click("PNLNOME");
+        messages.clear();
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(messages.shown().last().detail, QStringLiteral("Nome"));
+        QTest::keyClicks(field, QStringLiteral("jo"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(field->text(), Number + QStringLiteral(" - JOSE DA SILVA"));
+        QVERIFY(!hub.enabled("DBGAVALIACAO"));
+
+        hub.click("BBNCANCELAMATRICULA");
+        QVERIFY(hub.enabled("DBGAVALIACAO"));
+        QVERIFY(hub.enabled("EDTMATRICULA"));
+        messages.clear();
+        hub.click("SBALTERAR");
+        QCOMPARE(messages.texts(), QStringList{Msg::EscolhaAluno});
+    }
+
     void offerRule_data()
     {
         QTest::addColumn<QString>("backend");
