@@ -10,7 +10,8 @@
 //     new row, and holdsResult() to tell a row that already holds a result.
 //  4. Implement compute(): read fieldTexts(), throw bodycomp::Refused at the first bad
 //     input, put the results into the row with setValue() and show them.
-//  5. Give the hub a line that opens it (AssessmentHub's table of tests).
+//  5. Let the hub open it with run(): mark a protocol as built in ProtocolChooser and
+//     construct it in AssessmentHub::openProtocol(), or enable its tool-bar button.
 
 #include "domain/bodycomp/Fields.h"
 #include "domain/bodycomp/Protocol.h"
