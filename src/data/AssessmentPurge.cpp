@@ -38,6 +38,11 @@ void deleteAssessmentsBefore(Connection& own, const QDate& end)
     deleteAssessmentsWhere(own, QStringLiteral("%1 < ?"), {end});
 }
 
+void deleteAssessment(Connection& own, const QString& number, const QDate& date)
+{
+    deleteAssessmentsWhere(own, QStringLiteral("MATRICULA = ? AND %1 = ?"), {number, date});
+}
+
 void purgeYear(Connection& own, int year)
 {
     const auto [first, next] = Dialect::yearRange(year);

@@ -18,6 +18,10 @@ std::optional<int> oldestAssessmentYear(const Connection& own);
 // transaction. Throws WriteFailed; nothing is deleted then.
 void deleteAssessmentsBefore(Connection& own, const QDate& end);
 
+// Deletes the assessment of student `number` on `date` from each assessment table, in
+// one transaction. Throws WriteFailed; nothing is deleted then.
+void deleteAssessment(Connection& own, const QString& number, const QDate& date);
+
 // Deletes every row of `year` from each assessment table, in one transaction.
 // Throws WriteFailed; nothing is deleted then.
 void purgeYear(Connection& own, int year);

@@ -1,6 +1,7 @@
 #include "gui/Screens.h"
 
 #include "gui/app/MainWindow.h"
+#include "gui/assessment/AssessmentHub.h"
 #include "gui/mail/StudentMailWindow.h"
 #include "gui/maintenance/ActivitiesWindow.h"
 #include "gui/maintenance/BackupDialog.h"
@@ -26,6 +27,8 @@ void installScreens(MainWindow& window)
                           [](MainWindow& w) { return new SystemConfigurationWindow(w); });
     window.registerScreen(QStringLiteral("MNALUNOS"),
                           [](MainWindow& w) { return new StudentRegister(w); });
+    window.registerScreen(QStringLiteral("MNCLINICO"),
+                          [](MainWindow& w) { return new AssessmentHub(w); });
     window.registerScreen(QStringLiteral("MNATIVIDADES"),
                           [](MainWindow& w) { return new ActivitiesWindow(w); });
     window.registerScreen(QStringLiteral("SBEMAIL"),

@@ -56,6 +56,16 @@ QStringList assessmentRows(const Connection& connection)
     return lines;
 }
 
+const QString SecondStudent = QStringLiteral("0000000002");
+
+void addSecondAssessment(Connection& own)
+{
+    for (const AssessmentTable& table : Schema::assessmentTables())
+        Rows::insert(own, table.table,
+                     {{QStringLiteral("MATRICULA"), SecondStudent},
+                      {table.dateColumn, QDate(2023, 6, 15)}});
+}
+
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -224,6 +234,44 @@ private slots:
         QCOMPARE(outcome.kind, PurgeOutcome::PurgeFailed);
         QCOMPARE(outcome.year, 2022);
         QVERIFY(QFileInfo(outcome.backupFile).isFile());
+        QCOMPARE(assessmentRows(*own), before);
+    }
+
+    // Student 2 is assessed on 31/12/2022 (every table) and on 15/06/2023 (every table).
+    void deletesOneAssessmentOnly_data() { addBackendRows(); }
+    void deletesOneAssessmentOnly()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        auto own = db.connect();
+        addAssessments(*own);
+        addSecondAssessment(*own);
+        const QStringList before = assessmentRows(*own);
+
+        deleteAssessment(*own, SecondStudent, QDate(2022, 12, 31));
+        QStringList expected;
+        for (const QString& line : before)
+            if (!line.endsWith(SecondStudent + QStringLiteral(" 2022-12-31")))
+                expected << line;
+        QCOMPARE(expected.size(), before.size() - Schema::assessmentTables().size());
+        QCOMPARE(assessmentRows(*own), expected);
+    }
+
+    void failedDeletionDeletesNothing_data() { addBackendRows(); }
+    void failedDeletionDeletesNothing()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        auto own = db.connect();
+        addAssessments(*own);
+        addSecondAssessment(*own);
+        const QStringList before = assessmentRows(*own);
+        refuseDeletesOn(*own, Schema::assessmentTables().last().table);
+
+        QVERIFY_THROWS_EXCEPTION(WriteFailed,
+                                 deleteAssessment(*own, SecondStudent, QDate(2022, 12, 31)));
         QCOMPARE(assessmentRows(*own), before);
     }
 

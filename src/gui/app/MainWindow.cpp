@@ -304,6 +304,14 @@ void MainWindow::showUserName()
                                         user->value(QStringLiteral("NOME")).toString());
 }
 
+std::optional<QString> MainWindow::authorizeLocally()
+{
+    const QString previousUser = m_userCode;
+    const std::optional<QString> authorizer = m_localAuthorization(*this);
+    m_userCode = previousUser;
+    return authorizer;
+}
+
 bool MainWindow::checkAccess(const QString& rightColumn, const QString& refusedDetail)
 {
     std::optional<QSqlRecord> user;
@@ -311,9 +319,7 @@ bool MainWindow::checkAccess(const QString& rightColumn, const QString& refusedD
         user = Users::find(*m_own, m_userCode);
         // A user removed by another station since the login has no rights left.
         if (user && isNao(user->value(rightColumn))) {
-            const QString previousUser = m_userCode;
-            const std::optional<QString> authorizer = m_localAuthorization(*this);
-            m_userCode = previousUser;
+            const std::optional<QString> authorizer = authorizeLocally();
             if (authorizer)
                 user = Users::find(*m_own, *authorizer);
         }

@@ -42,6 +42,8 @@ public:
     // it, or nothing. Tests replace the real dialog with a script.
     using LocalAuthorization = std::function<std::optional<QString>(MainWindow&)>;
     void setLocalAuthorization(LocalAuthorization authorization);
+    // Runs "Acesso Local"; the logged-in user's code is kept whatever happens in it.
+    std::optional<QString> authorizeLocally();
     // The login dialog, shown at start and by "Muda Usuário"; false when it ended
     // the program instead of letting a user in.
     using Login = std::function<bool(MainWindow&)>;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+#include <QVector>
+
+class QRadioButton;
+
+namespace kelvora {
+
+// " Definição de Protocolo ": one choice per body-composition protocol. Choosing one
+// asks for its screen; the choice is taken back once the screen has closed.
+class ProtocolChooser : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ProtocolChooser(QWidget* parent = nullptr);
+
+    // Enables the protocols whose settings columns are in `offered` and whose screens
+    // are part of the program; the others are disabled.
+    void offer(const QStringList& offered);
+    void disableAll();
+    // Takes the choice back.
+    void unchoose();
+
+signals:
+    void chosen(const QString& protocol); // the choice's objectName
+
+private:
+    struct Choice {
+        QRadioButton* button;
+        QString column;
+        bool built; // its screen is part of the program
+    };
+    QVector<Choice> m_choices;
+};
+
+} // namespace kelvora
