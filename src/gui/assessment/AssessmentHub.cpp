@@ -17,6 +17,7 @@
 #include "gui/bodycomp/Pollock3Screen.h"
 #include "gui/training/TrainingSheetDialog.h"
 #include "gui/widgets/ChildWindow.h"
+#include "gui/widgets/ChoiceGrid.h"
 #include "gui/widgets/CommandButton.h"
 #include "gui/widgets/JpegPicture.h"
 #include "gui/widgets/KeyActions.h"
@@ -82,15 +83,7 @@ AssessmentHub::AssessmentHub(MainWindow& window, QWidget* parent)
     setWindowTitle(Choosing);
     m_grid->setObjectName(QStringLiteral("DBGAVALIACAO"));
     m_grid->setModel(m_model);
-    m_grid->setToolTip(QStringLiteral("Clique duplo para selecionar"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    m_grid->setColumnWidth(0, 100);
+    makeChoiceGrid(m_grid);
     m_photo->setObjectName(QStringLiteral("IMGFOTO"));
     m_photo->setFixedSize(150, 180);
     m_photo->setFrameShape(QFrame::StyledPanel);

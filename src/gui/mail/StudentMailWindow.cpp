@@ -5,6 +5,7 @@
 #include "domain/MessageTexts.h"
 #include "gui/app/MainWindow.h"
 #include "gui/mail/SendMailDialog.h"
+#include "gui/widgets/ChoiceGrid.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/SearchPanel.h"
@@ -49,13 +50,7 @@ StudentMailWindow::StudentMailWindow(MainWindow& window)
     m_model->setHorizontalHeaderLabels({QStringLiteral("Matrícula"), QStringLiteral("Nome")});
     m_grid->setObjectName(QStringLiteral("DBGALUNOS"));
     m_grid->setModel(m_model);
-    m_grid->setToolTip(QStringLiteral("Clique duplo para selecionar"));
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setColumnWidth(Number, 100);
+    makeChoiceGrid(m_grid);
     m_photo->setObjectName(QStringLiteral("IMGFOTO"));
     m_photo->setFixedSize(150, 180);
     m_photo->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

@@ -11,6 +11,7 @@
 #include "gui/students/StudentForm.h"
 #include "gui/students/StudentGridModel.h"
 #include "gui/widgets/ChildWindow.h"
+#include "gui/widgets/ChoiceGrid.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/JpegPicture.h"
 #include "gui/widgets/Messages.h"
@@ -72,16 +73,7 @@ StudentRegister::StudentRegister(MainWindow& window, QWidget* parent)
     setObjectName(QStringLiteral("TFRMALUNOS"));
     m_grid->setObjectName(QStringLiteral("DBGALUNOS"));
     m_grid->setModel(m_model);
-    m_grid->setToolTip(QStringLiteral("Clique duplo para selecionar"));
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    // Rows of one height: the grid never measures the rows it does not show.
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    m_grid->setColumnWidth(0, 100);
+    makeChoiceGrid(m_grid);
     m_grid->setColumnWidth(2, 90);
     m_photoButton->setToolTip(QStringLiteral("Importa Foto"));
     m_picture->setObjectName(QStringLiteral("IMGFOTO"));

@@ -1,0 +1,21 @@
+#include "gui/widgets/ChoiceGrid.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace kelvora {
+
+void makeChoiceGrid(QTableView* grid)
+{
+    grid->setToolTip(QStringLiteral("Clique duplo para selecionar"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grid->setColumnWidth(0, 100);
+}
+
+} // namespace kelvora
