@@ -2,6 +2,7 @@
 // typed name prefix, per keystroke (the look-up, the grid's new current row and the
 // student's photo; then the painting it causes). Runs on SQLite and, when
 // KELVORA_TEST_PG names a server, on PostgreSQL. Run by hand: bench_hub_search [students]
+#include "Timings.h"
 #include "data/Connection.h"
 #include "data/Rows.h"
 #include "gui/Screens.h"
@@ -26,6 +27,8 @@
 using namespace kelvora;
 using namespace kelvora::test;
 
+using namespace kelvora::bench;
+
 namespace {
 
 const char* const FirstNames[] = {"ANA",     "BRUNO", "CARLA",  "DANIEL",  "EDUARDA",
@@ -40,23 +43,6 @@ QString randomName(QRandomGenerator& random)
     };
     return pick(FirstNames) + QLatin1Char(' ') + pick(LastNames) + QLatin1Char(' ') +
            pick(LastNames);
-}
-
-double ms(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
-struct Spread {
-    double median;
-    double p95;
-    double worst;
-};
-
-Spread spread(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return {values.at(values.size() / 2), values.at(values.size() * 95 / 100), values.last()};
 }
 
 void run(const QString& backend, int students)

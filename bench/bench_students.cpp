@@ -3,6 +3,7 @@
 // name prefix and on a typed number (per keystroke, with the grid's repositioning and
 // painting) and confirming an include. Runs on SQLite and, when KELVORA_TEST_PG names a
 // server, on PostgreSQL. Run by hand: bench_students [students]
+#include "Timings.h"
 #include "data/StudentFile.h"
 #include "data/Students.h"
 #include "gui/Screens.h"
@@ -28,6 +29,8 @@
 
 using namespace kelvora;
 using namespace kelvora::test;
+
+using namespace kelvora::bench;
 
 namespace {
 
@@ -64,23 +67,6 @@ QByteArray importFile(int students)
                    .arg(1950 + random.bounded(60))
                    .toUtf8();
     return csv;
-}
-
-double ms(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
-struct Spread {
-    double median;
-    double p95;
-    double worst;
-};
-
-Spread spread(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return {values.at(values.size() / 2), values.at(values.size() * 95 / 100), values.last()};
 }
 
 struct Keystrokes {
