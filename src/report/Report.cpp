@@ -19,6 +19,7 @@ public:
         place(m_report.titleBand(), context());
         place(m_report.columnHeader(), context());
         int rows = 0;
+        m_groupStarts.resize(m_report.groups().size());
         if (const DataTable* data = m_report.data()) {
             rows = data->rowCount();
             for (int row = 0; row < rows; ++row)
@@ -47,7 +48,6 @@ private:
                 ++changed;
             closeGroups(data, changed, row - 1);
         }
-        m_groupStarts.resize(groups.size());
         for (int g = changed; g < int(groups.size()); ++g) {
             m_groupStarts[g] = row;
             place(groups[g].header, context(&data, row));

@@ -18,13 +18,6 @@ void addStudent(Connection& own, const QString& number, const QString& name, con
                                                  {QStringLiteral("DATA_FUNCIONAL"), functional}});
 }
 
-void addAssessment(Connection& own, const QString& number, const QDate& date, const QString& assessor)
-{
-    Rows::insert(own, QStringLiteral("Avaliacao"), {{QStringLiteral("MATRICULA"), number},
-                                                    {QStringLiteral("DATAEXAME"), date},
-                                                    {QStringLiteral("USUARIO"), assessor}});
-}
-
 
 CliRun report(const TestDatabase& db, const QStringList& arguments, const QString& pdf)
 {

@@ -39,13 +39,6 @@ QStringList listed(const QVector<DoneAssessment>& assessments)
     return lines;
 }
 
-void addAssessment(Connection& own, const QString& number, const QDate& date, const QString& assessor)
-{
-    Rows::insert(own, QStringLiteral("Avaliacao"), {{QStringLiteral("MATRICULA"), number},
-                                                    {QStringLiteral("DATAEXAME"), date},
-                                                    {QStringLiteral("USUARIO"), assessor}});
-}
-
 } // namespace
 
 class FollowUpListsTest : public QObject {

@@ -10,6 +10,7 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
+#include "support/Widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,15 +48,6 @@ struct Station {
     }
     std::unique_ptr<MainWindow> window;
 };
-
-template <typename T>
-T* child(QWidget* parent, const char* name)
-{
-    auto* widget = parent->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no %s", name);
-    return widget;
-}
 
 void click(QWidget* parent, const char* name)
 {

@@ -6,6 +6,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/SmtpServer.h"
 #include "support/TestDatabase.h"
+#include "support/Widgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,15 +32,6 @@ SmtpSettings plainServer(int port)
     return SmtpSettings::fromRow(QStringLiteral("127.0.0.1 * %1").arg(port), QStringLiteral("Academia"),
                                  QStringLiteral("avaliacao@academia.com.br"), std::nullopt, {},
                                  QStringLiteral("utNoTLSSupport"));
-}
-
-template <typename T>
-T* child(QWidget* dialog, const char* name)
-{
-    auto* widget = dialog->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no %s", name);
-    return widget;
 }
 
 // A report of the student, as the preview stores it in the data folder.

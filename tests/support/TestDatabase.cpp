@@ -167,4 +167,13 @@ QStringList TestDatabase::settingsRow() const
     return values;
 }
 
+void addAssessment(Connection& own, const QString& number, const QDate& date,
+                   const QString& assessor)
+{
+    Rows::insert(own, QStringLiteral("Avaliacao"),
+                 {{QStringLiteral("MATRICULA"), number},
+                  {QStringLiteral("DATAEXAME"), date},
+                  {QStringLiteral("USUARIO"), assessor}});
+}
+
 } // namespace kelvora::test

@@ -4,6 +4,7 @@
 #include "data/DataLink.h"
 #include "data/Rows.h"
 
+#include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -26,6 +27,10 @@ DataLink serverLink(const QString& server, const QString& database);
 
 // Adds a "backend" column with one row per backend to a test's data table.
 void addBackendRows();
+
+// An assessment header of `number` on `date`, made by the user `assessor`.
+void addAssessment(Connection& own, const QString& number, const QDate& date,
+                   const QString& assessor);
 
 // A fresh pair of databases (own and gym-management) for one test, in a temporary
 // data folder that also receives their data-link files. PostgreSQL databases are
