@@ -11,7 +11,6 @@
 #include "domain/MessageTexts.h"
 #include "domain/YesNo.h"
 #include "gui/app/MainWindow.h"
-#include "gui/assessment/HubStudentModel.h"
 #include "gui/assessment/ProtocolChooser.h"
 #include "gui/assessment/StudentPanel.h"
 #include "gui/bodycomp/Pollock3Screen.h"
@@ -23,6 +22,7 @@
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/SearchPanel.h"
+#include "gui/widgets/StudentListModel.h"
 #include "gui/widgets/ToolButtons.h"
 
 #include <QComboBox>
@@ -73,7 +73,7 @@ AssessmentHub::AssessmentHub(MainWindow& window, QWidget* parent)
     , m_window(window)
     , m_companion(Companion::fromSettings(window.ownConnection(), window.brandelConnection(),
                                           window.activeStudentsSetting()))
-    , m_model(new HubStudentModel(m_companion, this))
+    , m_model(new StudentListModel(m_companion, this))
     , m_search(new SearchPanel(this))
     , m_grid(new QTableView(this))
     , m_photo(new QLabel(this))

@@ -21,7 +21,7 @@ class QToolButton;
 namespace kelvora {
 
 class Connection;
-class HubStudentModel;
+class StudentListModel;
 class MainWindow;
 class ProtocolChooser;
 class SearchPanel;
@@ -81,7 +81,7 @@ private:
     std::optional<QDate> m_workingDay;
     std::unique_ptr<Connection> m_corvun;
 
-    HubStudentModel* m_model;
+    StudentListModel* m_model;
     SearchPanel* m_search;
     QPushButton* m_clear;
     QTableView* m_grid;

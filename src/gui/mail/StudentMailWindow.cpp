@@ -6,28 +6,22 @@
 #include "gui/app/MainWindow.h"
 #include "gui/mail/SendMailDialog.h"
 #include "gui/widgets/ChoiceGrid.h"
+#include "gui/widgets/CommandButton.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/SearchPanel.h"
+#include "gui/widgets/StudentListModel.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QSqlRecord>
-#include <QStandardItemModel>
-#include <QStyle>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace kelvora {
 
 namespace {
-
-enum Column { Number, Name };
-constexpr int EmailRole = Qt::UserRole + 1;
 
 // Registration numbers are kept as ten digits, zero-padded on the left.
 QString paddedNumber(const QString& typed)
@@ -40,28 +34,22 @@ QString paddedNumber(const QString& typed)
 StudentMailWindow::StudentMailWindow(MainWindow& window)
     : QDialog(&window)
     , m_window(window)
-    , m_model(new QStandardItemModel(0, 2, this))
     , m_grid(new QTableView(this))
     , m_photo(new QLabel(this))
     , m_search(new SearchPanel(this))
 {
     setObjectName(QStringLiteral("TFRMEMAILALUNOS"));
     setWindowTitle(QStringLiteral("E-mail para Alunos"));
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Matrícula"), QStringLiteral("Nome")});
     m_grid->setObjectName(QStringLiteral("DBGALUNOS"));
-    m_grid->setModel(m_model);
-    makeChoiceGrid(m_grid);
     m_photo->setObjectName(QStringLiteral("IMGFOTO"));
     m_photo->setFixedSize(150, 180);
     m_photo->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_photo->setAlignment(Qt::AlignCenter);
 
-    auto* mail = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                 QStringLiteral("E-mail"), this);
-    mail->setObjectName(QStringLiteral("BBNEMAIL"));
-    auto* leave = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                  QStringLiteral("Sair"), this);
-    leave->setObjectName(QStringLiteral("BBNSAIR"));
+    QPushButton* mail =
+        commandButton(this, "BBNEMAIL", QStringLiteral("E-mail"), QStyle::SP_DialogSaveButton);
+    QPushButton* leave =
+        commandButton(this, "BBNSAIR", QStringLiteral("Sair"), QStyle::SP_DialogCloseButton);
     for (QPushButton* button : {mail, leave})
         button->setAutoDefault(false);
 
@@ -94,7 +82,9 @@ int StudentMailWindow::exec()
 {
     if (!loadStudents())
         return Rejected;
-    m_search->start();
+    m_search->start(); // name mode: the order the list was read in
+    connect(m_search, &SearchPanel::modeChanged, this,
+            [this](SearchPanel::Mode mode) { reorder(mode == SearchPanel::Mode::Number); });
     return QDialog::exec();
 }
 
@@ -104,23 +94,29 @@ bool StudentMailWindow::loadStudents()
         m_students = std::make_unique<Companion>(
             Companion::fromSettings(m_window.ownConnection(), m_window.brandelConnection(),
                                     m_window.activeStudentsSetting()));
-        QSqlQuery students = m_students->students(Companion::Order::ByName);
-        while (students.next()) {
-            auto* number =
-                new QStandardItem(students.value(QStringLiteral("MATRICULA")).toString());
-            number->setData(students.value(QStringLiteral("EMAIL")), EmailRole);
-            m_model->appendRow(
-                {number, new QStandardItem(students.value(QStringLiteral("NOME")).toString())});
-        }
+        m_model = new StudentListModel(*m_students, this);
+        m_model->reload(Companion::Order::ByName);
     } catch (const DataError&) {
         Messages::inform(Msg::AberturaDeTabela, QStringLiteral("AlunosAtivos"));
         Messages::inform(Msg::AberturaDeTabela);
         return false;
     }
+    m_grid->setModel(m_model);
+    makeChoiceGrid(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &StudentMailWindow::showPhoto);
     m_grid->selectRow(0);
     return true;
+}
+
+void StudentMailWindow::reorder(bool byNumber)
+{
+    try {
+        m_model->reload(byNumber ? Companion::Order::ByNumber : Companion::Order::ByName);
+    } catch (const DataError& error) {
+        Messages::showDataError(error);
+    }
+    m_grid->selectRow(0);
 }
 
 void StudentMailWindow::positionOn(const QString& typed)
@@ -128,13 +124,9 @@ void StudentMailWindow::positionOn(const QString& typed)
     if (typed.isEmpty())
         return;
     const bool byNumber = m_search->mode() == SearchPanel::Mode::Number;
-    const QString wanted = byNumber ? paddedNumber(typed) : typed;
-    const Column column = byNumber ? Number : Name;
-    for (int row = 0; row < m_model->rowCount(); ++row)
-        if (m_model->item(row, column)->text().startsWith(wanted, Qt::CaseInsensitive)) {
-            m_grid->selectRow(row);
-            return;
-        }
+    const int row = m_model->firstBeginningWith(byNumber ? paddedNumber(typed) : typed);
+    if (row >= 0)
+        m_grid->selectRow(row);
 }
 
 void StudentMailWindow::chooseTyped(const QString& typed)
@@ -143,13 +135,13 @@ void StudentMailWindow::chooseTyped(const QString& typed)
         return;
     const QString number = paddedNumber(typed);
     m_search->setText(number);
-    const QList<QStandardItem*> found = m_model->findItems(number, Qt::MatchExactly, Number);
-    if (found.isEmpty()) {
+    const int row = m_model->rowOf(number);
+    if (row < 0) {
         Messages::inform(Msg::MatriculaIncorreta);
         m_search->setText({});
         return;
     }
-    m_grid->selectRow(found.first()->row());
+    m_grid->selectRow(row);
 }
 
 void StudentMailWindow::showPhoto()
@@ -159,7 +151,7 @@ void StudentMailWindow::showPhoto()
     if (row < 0)
         return;
     QPixmap photo;
-    if (photo.loadFromData(m_students->photo(m_model->item(row, Number)->text())))
+    if (photo.loadFromData(m_students->photo(m_model->numberAt(row))))
         m_photo->setPixmap(
             photo.scaled(m_photo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
@@ -169,9 +161,18 @@ void StudentMailWindow::writeToCurrent()
     const int row = m_grid->currentIndex().row();
     if (row < 0)
         return;
-    const QStandardItem* number = m_model->item(row, Number);
-    SendMailDialog::run(m_window.ownConnection(), number->data(EmailRole).toString(),
-                        number->text(), this);
+    const QString number = m_model->numberAt(row);
+    // The address as it is now, read when it is needed.
+    std::optional<QSqlRecord> student;
+    try {
+        student = m_students->student(number);
+    } catch (const DataError& error) {
+        Messages::showDataError(error);
+        return;
+    }
+    SendMailDialog::run(m_window.ownConnection(),
+                        student ? student->value(QStringLiteral("EMAIL")).toString() : QString(),
+                        number, this);
 }
 
 } // namespace kelvora

@@ -5,7 +5,6 @@
 #include <memory>
 
 class QLabel;
-class QStandardItemModel;
 class QTableView;
 
 namespace kelvora {
@@ -13,6 +12,7 @@ namespace kelvora {
 class Companion;
 class MainWindow;
 class SearchPanel;
+class StudentListModel;
 
 // "E-mail para Alunos": the students of the register the settings choose, searched
 // by number or name; a double click (or "E-mail") writes to the current one.
@@ -27,6 +27,7 @@ public:
 
 private:
     bool loadStudents();
+    void reorder(bool byNumber);
     void positionOn(const QString& typed);
     void chooseTyped(const QString& typed);
     void showPhoto();
@@ -34,7 +35,7 @@ private:
 
     MainWindow& m_window;
     std::unique_ptr<Companion> m_students;
-    QStandardItemModel* m_model;
+    StudentListModel* m_model = nullptr;
     QTableView* m_grid;
     QLabel* m_photo;
     SearchPanel* m_search;

@@ -1,16 +1,16 @@
-#include "gui/assessment/HubStudentModel.h"
+#include "gui/widgets/StudentListModel.h"
 
 #include <QSqlQuery>
 
 namespace kelvora {
 
-HubStudentModel::HubStudentModel(const Companion& companion, QObject* parent)
+StudentListModel::StudentListModel(const Companion& companion, QObject* parent)
     : QAbstractTableModel(parent)
     , m_companion(companion)
 {
 }
 
-void HubStudentModel::reload(Companion::Order order)
+void StudentListModel::reload(Companion::Order order)
 {
     QSqlQuery query = m_companion.students(order);
     QStringList numbers;
@@ -26,7 +26,7 @@ void HubStudentModel::reload(Companion::Order order)
     endResetModel();
 }
 
-int HubStudentModel::firstBeginningWith(const QString& prefix) const
+int StudentListModel::firstBeginningWith(const QString& prefix) const
 {
     const QStringList& keys = m_order == Companion::Order::ByName ? m_names : m_numbers;
     for (int row = 0; row < keys.size(); ++row)
@@ -35,29 +35,29 @@ int HubStudentModel::firstBeginningWith(const QString& prefix) const
     return -1;
 }
 
-int HubStudentModel::rowOf(const QString& number) const
+int StudentListModel::rowOf(const QString& number) const
 {
     return m_numbers.indexOf(number);
 }
 
-int HubStudentModel::rowCount(const QModelIndex& parent) const
+int StudentListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_numbers.size());
 }
 
-int HubStudentModel::columnCount(const QModelIndex& parent) const
+int StudentListModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : 2;
 }
 
-QVariant HubStudentModel::data(const QModelIndex& index, int role) const
+QVariant StudentListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
     return index.column() == 0 ? m_numbers.at(index.row()) : m_names.at(index.row());
 }
 
-QVariant HubStudentModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant StudentListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};

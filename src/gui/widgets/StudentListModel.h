@@ -7,12 +7,13 @@
 
 namespace kelvora {
 
-// The hub's grid of students ("Matrícula", "Nome") from wherever the students come
-// from: the own register or the gym-management database.
-class HubStudentModel : public QAbstractTableModel {
+// A grid of students to choose from ("Matrícula", "Nome"), wherever the students
+// come from: the own register or the gym-management database (the hub, the e-mail
+// window).
+class StudentListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit HubStudentModel(const Companion& companion, QObject* parent = nullptr);
+    explicit StudentListModel(const Companion& companion, QObject* parent = nullptr);
 
     // Reads the students again in `order`. Throws OpenFailed.
     void reload(Companion::Order order);
