@@ -20,8 +20,7 @@ namespace kelvora::cli {
 
 namespace {
 
-const QCommandLineOption DirOption(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                   QStringLiteral("DIR"));
+const QCommandLineOption DirOption = dataFolderOption();
 const QCommandLineOption CopyOption(QStringLiteral("copy-to"),
                                     QStringLiteral("Grava também uma cópia nesta pasta."),
                                     QStringLiteral("PASTA"));

@@ -42,6 +42,9 @@ QTextStream& err();
 // `prompt` is shown on standard error and the typing is not echoed.
 QString readSecretLine(const QString& prompt);
 
+// --dir: the data folder a command works on (the default one when not given).
+QCommandLineOption dataFolderOption();
+
 // Parses a command's arguments. Returns the exit status when the command is done
 // already: a parse error (usage on standard error) or --help (on standard output).
 std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments);

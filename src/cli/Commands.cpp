@@ -49,6 +49,12 @@ QString readSecretLine(const QString& prompt)
     return in.readLine();
 }
 
+QCommandLineOption dataFolderOption()
+{
+    return QCommandLineOption(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
+                              QStringLiteral("DIR"));
+}
+
 std::optional<int> parseOrFinish(QCommandLineParser& parser, const QStringList& arguments)
 {
     if (!parser.parse(arguments)) {

@@ -114,8 +114,7 @@ int runCompanion(const QStringList& arguments)
         "  status  diz se cada banco companheiro responde, onde está e o que contém"));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("ação"), QStringLiteral("seed ou status"));
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption students(QStringLiteral("students"),
                                       QStringLiteral("seed: quantos alunos (1 a 100000)."),
                                       QStringLiteral("N"));

@@ -99,8 +99,7 @@ int runConfig(const QStringList& arguments)
         "                         (saída 2, com o motivo); PASSWORD=- lê a senha do\n"
         "                         e-mail da entrada padrão, nunca dos argumentos"));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     parser.addOption(dir);
     parser.addPositionalArgument(QStringLiteral("ação"), QStringLiteral("show ou set"));
 

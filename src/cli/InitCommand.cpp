@@ -23,8 +23,7 @@ int runInit(const QStringList& arguments)
         "NOME_brandel e NOME_corvun ao lado (ou os de --brandel e --corvun); recusa um\n"
         "banco que já tem as tabelas do Kelvora, sem alterar nada."));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption gym(
         QStringLiteral("gym"), QStringLiteral("Nome da academia (até 35 caracteres; obrigatório)."),
         QStringLiteral("NOME"));

@@ -18,8 +18,7 @@ int runJoin(const QStringList& arguments)
         "companheiros respondem, e só então grava os arquivos de conexão na pasta de\n"
         "dados. Recusa uma pasta que já tem arquivos de conexão, sem alterar nada."));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     parser.addOption(dir);
     const ServerOptions server;
     server.addTo(parser, true);

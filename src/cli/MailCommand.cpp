@@ -27,8 +27,7 @@ int runMail(const QStringList& arguments)
         "Envia um e-mail pelo servidor da configuração do sistema, como a tela de e-mail.\n"
         "Sem --subject e --body, vão o assunto e o texto de sempre."));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption to(QStringLiteral("to"),
                                 QStringLiteral("Destinatários, separados por ; (obrigatório)."),
                                 QStringLiteral("ENDEREÇOS"));

@@ -22,8 +22,7 @@ int runMoveToServer(const QStringList& arguments)
         "desfeito e a estação continua no banco embutido, como estava. Feche o Kelvora\n"
         "nesta estação antes de mover."));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     parser.addOption(dir);
     const ServerOptions server;
     server.addTo(parser, false);

@@ -151,8 +151,7 @@ int runReport(const QStringList& arguments)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("relatório"),
                                  QStringLiteral("Qual relatório gravar."));
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption outFile(QStringLiteral("out"),
                                      QStringLiteral("Arquivo PDF a gravar (obrigatório)."),
                                      QStringLiteral("ARQUIVO"));

@@ -83,8 +83,7 @@ int runStudents(const QStringList& arguments)
         "  students find (--name INÍCIO | --number N)\n"
         "                 mostra matrícula, nome e data de nascimento"));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption name(QStringLiteral("name"),
                                   QStringLiteral("Início do nome do aluno."),
                                   QStringLiteral("INÍCIO"));

@@ -15,8 +15,7 @@ int runUpgrade(const QStringList& arguments)
         "e mostra o que mudou. Com várias estações, rode uma vez no servidor antes de\n"
         "atualizar as estações."));
     parser.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     parser.addOption(dir);
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))

@@ -129,8 +129,7 @@ int runUser(const QStringList& arguments)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("ação"),
                                  QStringLiteral("list, add, delete, rights."));
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Pasta de dados."),
-                                 QStringLiteral("DIR"));
+    const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Código do usuário."),
                                   QStringLiteral("CÓDIGO"));
     const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Nome do usuário."),
