@@ -23,13 +23,6 @@ QString longDate(const QDate& date)
                           : QString();
 }
 
-std::unique_ptr<Report> page()
-{
-    auto report = std::make_unique<Report>(Title);
-    report->setMargins({10, 10, 10, 10});
-    return report;
-}
-
 // Gym, student, teacher and the sheet's first day.
 void studentHeader(Band& band, double width, const QString& gymName, const Student& student,
                    const QString& teacher, const QDate& start)
@@ -80,7 +73,7 @@ void columns(Band& captions, Band& detail, double y, const QVector<Column>& layo
 std::shared_ptr<Report> strengthPage(const QString& gymName, const Student& student,
                                      const TrainingSheet& sheet)
 {
-    auto report = page();
+    auto report = std::make_unique<Report>(Title); // A4 upright, 10 mm margins
     const double width = report->bandWidth();
     DataTable rows(
         {"CODIGO", "EXERCICIO", "REPETICOES", "SERIES", "PESO", "INTERVALO", "REGULAGEM"});
@@ -127,7 +120,7 @@ std::shared_ptr<Report> strengthPage(const QString& gymName, const Student& stud
 std::shared_ptr<Report> aerobicPage(const QString& gymName, const Student& student,
                                     const TrainingSheet& sheet)
 {
-    auto report = page();
+    auto report = std::make_unique<Report>(Title); // A4 upright, 10 mm margins
     const double width = report->bandWidth();
     const TrainingSheet::Aerobic& aerobic = *sheet.aerobic;
     DataTable rows({"CODIGO", "EXERCICIO", "VELOCIDADE", "DURACAO", "NIVEL"});
@@ -175,7 +168,7 @@ const QVector<Figure>& stretchFigures()
 
 std::shared_ptr<Report> stretchingPage(const TrainingSheet& sheet)
 {
-    auto report = page();
+    auto report = std::make_unique<Report>(Title); // A4 upright, 10 mm margins
     const double width = report->bandWidth();
     const TrainingSheet::Stretching stretching =
         sheet.stretching.value_or(TrainingSheet::Stretching{});
