@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "domain/MessageTexts.h"
 #include "gui/widgets/BackgroundWork.h"
+#include "gui/widgets/CommandButton.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
@@ -60,12 +61,12 @@ SendMailDialog::SendMailDialog(SmtpSettings settings, QString reportsFolder,
     , m_text(new QPlainTextEdit(DefaultBody, this))
     , m_files(new QListWidget(this))
     , m_sendingLabel(new QLabel(QStringLiteral("Enviando e-mail..."), this))
-    , m_chooseFile(new QPushButton(style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                   QStringLiteral("Arquivos"), this))
-    , m_send(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                             QStringLiteral("Enviar"), this))
-    , m_return(new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                               QStringLiteral("Retorna"), this))
+    , m_chooseFile(
+          commandButton(this, "BBNARQUIVOS", QStringLiteral("Arquivos"), QStyle::SP_DirOpenIcon))
+    , m_send(
+          commandButton(this, "BBNENVIAR", QStringLiteral("Enviar"), QStyle::SP_DialogApplyButton))
+    , m_return(commandButton(this, "BBNCANCELA", QStringLiteral("Retorna"),
+                             QStyle::SP_DialogCancelButton))
 {
     setObjectName(QStringLiteral("TFRMONLINE"));
     setWindowTitle(QStringLiteral("Enviar e-mail via Outlook Express"));
@@ -79,9 +80,6 @@ SendMailDialog::SendMailDialog(SmtpSettings settings, QString reportsFolder,
     m_sendingLabel->setObjectName(QStringLiteral("LBLEMAIL"));
     m_sendingLabel->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000;"));
     m_sendingLabel->hide();
-    m_chooseFile->setObjectName(QStringLiteral("BBNARQUIVOS"));
-    m_send->setObjectName(QStringLiteral("BBNENVIAR"));
-    m_return->setObjectName(QStringLiteral("BBNCANCELA"));
     for (QPushButton* button : {m_chooseFile, m_send, m_return})
         button->setAutoDefault(false);
 
