@@ -2,12 +2,16 @@
 
 namespace kelvora::bodycomp {
 
-QString markProtocol(const QString& markers, Protocol protocol)
+QChar protocolLetter(Protocol protocol)
 {
     static const QString letters = QStringLiteral("37ICQFLT");
-    const int position = int(protocol);
+    return letters.at(int(protocol));
+}
+
+QString markProtocol(const QString& markers, Protocol protocol)
+{
     QString marked = markers.leftJustified(NewRowMarkers.size(), QLatin1Char('X'));
-    marked[position] = letters.at(position);
+    marked[int(protocol)] = protocolLetter(protocol);
     return marked;
 }
 

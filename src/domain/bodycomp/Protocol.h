@@ -30,6 +30,9 @@ inline const QString NewRowMarkers = QStringLiteral("XXXXXXXXXX");
 // characters is first completed with "X", so every letter keeps its position.
 QString markProtocol(const QString& markers, Protocol protocol);
 
+// The letter that marks `protocol` in `G_TIPOPROTOCOLO`.
+QChar protocolLetter(Protocol protocol);
+
 // The code `G_TIPO` receives when the protocol's screen confirms.
 QString typeCode(Protocol protocol);
 
