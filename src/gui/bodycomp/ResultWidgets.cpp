@@ -3,6 +3,7 @@
 #include "domain/bodycomp/Texts.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -21,7 +22,7 @@ QLabel* resultLabel(const char* objectName)
 {
     auto* label = new QLabel;
     label->setObjectName(QLatin1String(objectName));
-    label->setMinimumWidth(90);
+    label->setMinimumWidth(110);
     label->setFrameShape(QFrame::StyledPanel);
     return label;
 }
@@ -51,8 +52,15 @@ FatResultGroup::FatResultGroup(QWidget* parent, const Displays& displays, QLineE
     add("Gordura Atual", displays.fat, bodycomp::Text::Percent);
     add("Gordura Média", displays.range, QString());
     if (idealFat) {
+        // The field with its "%" right after it, in the column of the values.
+        auto* percentage = new QWidget(this);
+        auto* row = new QHBoxLayout(percentage);
+        row->setContentsMargins(0, 0, 0, 0);
         idealFat->setFixedWidth(40);
-        addRow(grid, "Gordura Ideal", idealFat, QStringLiteral("%"));
+        row->addWidget(idealFat);
+        row->addWidget(new QLabel(QStringLiteral("%"), percentage));
+        row->addStretch();
+        addRow(grid, "Gordura Ideal", percentage);
     }
     add("Peso Gordo", displays.fatMass, bodycomp::Text::Kilograms);
     add("Peso Magro", displays.leanMass, bodycomp::Text::Kilograms);
@@ -61,19 +69,16 @@ FatResultGroup::FatResultGroup(QWidget* parent, const Displays& displays, QLineE
         m_levelCaption = new QLabel(QStringLiteral("Resultado Gordura Média"), this);
         QLabel* level = resultPanel(displays.level.objectName);
         m_shown.append({level, displays.level.column, QString()});
-        grid->addWidget(m_levelCaption, grid->rowCount(), 0, 1, 3);
-        grid->addWidget(level, grid->rowCount(), 0, 1, 3);
+        grid->addWidget(m_levelCaption, grid->rowCount(), 0, 1, 2);
+        grid->addWidget(level, grid->rowCount(), 0, 1, 2);
     }
 }
 
-void FatResultGroup::addRow(QGridLayout* grid, const char* caption, QWidget* shown,
-                            const QString& after)
+void FatResultGroup::addRow(QGridLayout* grid, const char* caption, QWidget* shown)
 {
     const int at = grid->rowCount();
     grid->addWidget(new QLabel(QString::fromUtf8(caption)), at, 0);
-    grid->addWidget(shown, at, 1, Qt::AlignLeft);
-    if (!after.isEmpty())
-        grid->addWidget(new QLabel(after), at, 2);
+    grid->addWidget(shown, at, 1);
 }
 
 void FatResultGroup::showRow(const std::function<QString(const QString&)>& textOf)

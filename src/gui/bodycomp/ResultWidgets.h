@@ -58,7 +58,7 @@ private:
         QString column;
         QString unit; // empty for texts
     };
-    void addRow(QGridLayout* grid, const char* caption, QWidget* shown, const QString& after = {});
+    void addRow(QGridLayout* grid, const char* caption, QWidget* shown);
 
     QVector<Shown> m_shown;
     QLabel* m_levelCaption = nullptr;
