@@ -351,6 +351,15 @@ private slots:
             expected << text;
         QCOMPARE(shown, expected);
 
+        // Opened again on the date, the screen shows the result the row holds.
+        shown.clear();
+        hub.openProtocol(e.choice, e.screen, [&](QWidget* screen) {
+            for (const auto& [label, text] : e.shown)
+                shown << shownText(screen, label);
+            click(screen, "BBNCANCELA");
+        });
+        QCOMPARE(shown, expected);
+
         auto own = db->connect();
         QCOMPARE(count(*own, Corporal), 1);
         const QSqlRecord row = corporalRow(*own);

@@ -18,8 +18,7 @@ using namespace bodycomp::Corporal;
 BodyMassIndexScreen::BodyMassIndexScreen(MainWindow& window, Companion& companion,
                                          const AssessmentContext& context)
     : BodyCompositionScreen(window, companion, context, bodycomp::Protocol::BodyMassIndex,
-                            "TFrmIndiceCorporal",
-                            QStringLiteral("Índice de Massa Corporal (IMC)"))
+                            "TFrmIndiceCorporal", QStringLiteral("Índice de Massa Corporal (IMC)"))
 {
     QGroupBox* sizes = group(QStringLiteral(" Peso / Altura "));
     const QList<QLineEdit*> fields =
@@ -58,7 +57,8 @@ bool BodyMassIndexScreen::holdsResult() const
 bodycomp::Circumstances BodyMassIndexScreen::circumstances() const
 {
     bodycomp::Circumstances circumstances = BodyCompositionScreen::circumstances();
-    circumstances.student.sex = bodycomp::sexFromCode(studentValue(QStringLiteral("SEXO")).toString());
+    circumstances.student.sex =
+        bodycomp::sexFromCode(studentValue(QStringLiteral("SEXO")).toString());
     circumstances.bmiTable = bodycomp::bmiTableFromSetting(m_tableSetting);
     return circumstances;
 }

@@ -11,8 +11,7 @@ namespace kelvora {
 class BodyMassIndexScreen : public BodyCompositionScreen {
     Q_OBJECT
 public:
-    BodyMassIndexScreen(MainWindow& window, Companion& companion,
-                        const AssessmentContext& context);
+    BodyMassIndexScreen(MainWindow& window, Companion& companion, const AssessmentContext& context);
 
 protected:
     void openReferenceTables() override;

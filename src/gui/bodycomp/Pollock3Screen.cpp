@@ -20,8 +20,9 @@ Pollock3Screen::Pollock3Screen(MainWindow& window, Companion& companion,
                             QStringLiteral("Protocolo de Pollock (3 dobras cutaneas)"))
 {
     QGroupBox* sizes = group(QStringLiteral(" Peso / Altura "));
-    const QList<QLineEdit*> sizeFields = addMeasures(sizes, {{"DBEDTPESO3", G_PESO, "Peso Atual", "kg"},
-                                                       {"DBEDTALTURA3", G_ALTURA, "Altura", "cm"}});
+    const QList<QLineEdit*> sizeFields =
+        addMeasures(sizes, {{"DBEDTPESO3", G_PESO, "Peso Atual", "kg"},
+                            {"DBEDTALTURA3", G_ALTURA, "Altura", "cm"}});
     m_weight = sizeFields.at(0);
     m_height = sizeFields.at(1);
     QGroupBox* skinfolds = group(QStringLiteral(" Dobras Cutâneas "));
@@ -60,11 +61,12 @@ Pollock3Screen::Pollock3Screen(MainWindow& window, Companion& companion,
 QWidget* Pollock3Screen::otherSkinfoldsGroup()
 {
     QGroupBox* others = group(QStringLiteral(" Outras Dobras "));
-    m_others = addMeasures(others, {{"DBEDTOUTRA1", QStringLiteral("G_OUTRA1"), "Subescapular", "mm"},
-                                    {"DBEDTOUTRA2", QStringLiteral("G_OUTRA2"), "Bíceps", "mm"},
-                                    {"DBEDTOUTRA3", QStringLiteral("G_OUTRA3"), "Axilar", "mm"},
-                                    {"DBEDTOUTRA4", QStringLiteral("G_OUTRA4"), "Crista-ilíaca", "mm"},
-                                    {"DBEDTOUTRA5", QStringLiteral("G_OUTRA5"), "Perna", "mm"}});
+    m_others =
+        addMeasures(others, {{"DBEDTOUTRA1", QStringLiteral("G_OUTRA1"), "Subescapular", "mm"},
+                             {"DBEDTOUTRA2", QStringLiteral("G_OUTRA2"), "Bíceps", "mm"},
+                             {"DBEDTOUTRA3", QStringLiteral("G_OUTRA3"), "Axilar", "mm"},
+                             {"DBEDTOUTRA4", QStringLiteral("G_OUTRA4"), "Crista-ilíaca", "mm"},
+                             {"DBEDTOUTRA5", QStringLiteral("G_OUTRA5"), "Perna", "mm"}});
     m_back = commandButton(others, "BBNRETORNA", QString(), QStyle::SP_ArrowBack);
     m_back->setToolTip(QStringLiteral("Retorna"));
     m_back->setAutoDefault(false);

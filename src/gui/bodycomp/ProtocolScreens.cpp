@@ -26,14 +26,10 @@ const struct {
     const char* choice;
     Make make;
 } Screens[] = {
-    {"RBPollock3Dobras", make<Pollock3Screen>},
-    {"RBPollock7Dobras", make<Pollock7Screen>},
-    {"RBIndiceCorporal", make<BodyMassIndexScreen>},
-    {"RBCORPORALCRIANCA", make<SlaughterScreen>},
-    {"RBCINTURAQUADRIL", make<WaistHipScreen>},
-    {"RBFAULKNER", make<FaulknerScreen>},
-    {"RBCORPORAL_LOHMAN", make<LohmanScreen>},
-    {"RBCORPORAL_TRAN", make<TranWeltmanScreen>},
+    {"RBPollock3Dobras", make<Pollock3Screen>},      {"RBPollock7Dobras", make<Pollock7Screen>},
+    {"RBIndiceCorporal", make<BodyMassIndexScreen>}, {"RBCORPORALCRIANCA", make<SlaughterScreen>},
+    {"RBCINTURAQUADRIL", make<WaistHipScreen>},      {"RBFAULKNER", make<FaulknerScreen>},
+    {"RBCORPORAL_LOHMAN", make<LohmanScreen>},       {"RBCORPORAL_TRAN", make<TranWeltmanScreen>},
 };
 
 } // namespace

@@ -21,8 +21,7 @@ using namespace bodycomp::Corporal;
 
 namespace {
 
-const QStringList Races{QStringLiteral("Branca"), QStringLiteral("Negra"),
-                        QStringLiteral("Parda")};
+const QStringList Races{QStringLiteral("Branca"), QStringLiteral("Negra"), QStringLiteral("Parda")};
 
 } // namespace
 

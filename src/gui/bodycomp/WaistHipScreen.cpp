@@ -51,7 +51,8 @@ QWidget* WaistHipScreen::legend()
     grid->setContentsMargins(0, 0, 0, 0);
     const auto add = [&](const QString& risk, const char* colour, const char* name) {
         auto* caption = new QLabel(risk, legend);
-        caption->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(QLatin1String(colour)));
+        caption->setStyleSheet(
+            QStringLiteral("color: %1; font-weight: bold;").arg(QLatin1String(colour)));
         auto* cutOff = new QLabel(legend);
         cutOff->setObjectName(QLatin1String(name));
         const int row = grid->rowCount();
