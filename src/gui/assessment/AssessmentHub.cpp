@@ -13,7 +13,8 @@
 #include "gui/app/MainWindow.h"
 #include "gui/assessment/ProtocolChooser.h"
 #include "gui/assessment/StudentPanel.h"
-#include "gui/bodycomp/Pollock3Screen.h"
+#include "gui/assessment/TestScreen.h"
+#include "gui/bodycomp/ProtocolScreens.h"
 #include "gui/training/TrainingSheetDialog.h"
 #include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/ChoiceGrid.h"
@@ -613,13 +614,11 @@ void AssessmentHub::offerTests()
     m_protocols->offer(offered.bodyComposition ? offered.protocols : QStringList());
 }
 
-// Every protocol the chooser offers has its screen here.
-void AssessmentHub::openProtocol()
+void AssessmentHub::openProtocol(const QString& choice)
 {
-    {
-        Pollock3Screen screen(m_window, m_companion, m_context);
-        screen.run();
-    }
+    if (const std::unique_ptr<TestScreen> screen =
+            protocolScreen(choice, m_window, m_companion, m_context))
+        screen->run();
     m_protocols->unchoose();
 }
 

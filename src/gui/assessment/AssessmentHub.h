@@ -63,7 +63,7 @@ private:
     void openCorvun();
     bool release();
     void offerTests();
-    void openProtocol();
+    void openProtocol(const QString& choice);
 
     void enterMode(bodycomp::HubMode mode, const QString& caption);
     void backToChoosing();

@@ -11,21 +11,17 @@ const struct {
     const char* name;
     const char* caption;
     const char* column;
-    bool built;
 } Protocols[] = {
     {"RBPollock3Dobras", "Pollock (3 dobras - masculino 18-64 e feminino 18-55 anos)",
-     "CORPORAL_POLLOCK3", true},
+     "CORPORAL_POLLOCK3"},
     {"RBPollock7Dobras", "Pollock /Jackson (7 dobras - masculino 18-64 e feminino 18-55 anos)",
-     "CORPORAL_POLLOCK7", false},
-    {"RBIndiceCorporal", "Índice de Massa Corporal (IMC)", "CORPORAL_IMC", false},
-    {"RBCORPORALCRIANCA", "Slaughter et alii para Crianças (7 a 17 anos)", "CORPORAL_SLAUGHTER",
-     false},
-    {"RBCINTURAQUADRIL", "Relação Cintura Quadril (20 e 69 anos)", "CORPORAL_CINTURA_QUADRIL",
-     false},
-    {"RBFAULKNER", "Faulkner", "CORPORAL_FAULKNER", false},
-    {"RBCORPORAL_LOHMAN", "Lohman para Crianças (6 a 16 anos)", "CORPORAL_LOHMAN", false},
-    {"RBCORPORAL_TRAN", "Trans && Weltman para Idosos (62 a 79 anos)", "CORPORAL_TRANS_WELTMAN",
-     false},
+     "CORPORAL_POLLOCK7"},
+    {"RBIndiceCorporal", "Índice de Massa Corporal (IMC)", "CORPORAL_IMC"},
+    {"RBCORPORALCRIANCA", "Slaughter et alii para Crianças (7 a 17 anos)", "CORPORAL_SLAUGHTER"},
+    {"RBCINTURAQUADRIL", "Relação Cintura Quadril (20 e 69 anos)", "CORPORAL_CINTURA_QUADRIL"},
+    {"RBFAULKNER", "Faulkner", "CORPORAL_FAULKNER"},
+    {"RBCORPORAL_LOHMAN", "Lohman para Crianças (6 a 16 anos)", "CORPORAL_LOHMAN"},
+    {"RBCORPORAL_TRAN", "Trans && Weltman para Idosos (62 a 79 anos)", "CORPORAL_TRANS_WELTMAN"},
 };
 
 } // namespace
@@ -39,7 +35,7 @@ ProtocolChooser::ProtocolChooser(QWidget* parent)
         button->setObjectName(QLatin1String(protocol.name));
         button->setEnabled(false);
         column->addWidget(button);
-        m_choices.append({button, QLatin1String(protocol.column), protocol.built});
+        m_choices.append({button, QLatin1String(protocol.column)});
         connect(button, &QRadioButton::clicked, this,
                 [this, button] { emit chosen(button->objectName()); });
     }
@@ -48,7 +44,7 @@ ProtocolChooser::ProtocolChooser(QWidget* parent)
 void ProtocolChooser::offer(const QStringList& offered)
 {
     for (const Choice& choice : std::as_const(m_choices))
-        choice.button->setEnabled(choice.built && offered.contains(choice.column));
+        choice.button->setEnabled(offered.contains(choice.column));
 }
 
 void ProtocolChooser::disableAll()

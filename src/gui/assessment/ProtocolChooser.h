@@ -15,8 +15,8 @@ class ProtocolChooser : public QGroupBox {
 public:
     explicit ProtocolChooser(QWidget* parent = nullptr);
 
-    // Enables the protocols whose settings columns are in `offered` and whose screens
-    // are part of the program; the others are disabled.
+    // Enables the protocols whose settings columns are in `offered`; the others are
+    // disabled.
     void offer(const QStringList& offered);
     void disableAll();
     // Takes the choice back.
@@ -29,7 +29,6 @@ private:
     struct Choice {
         QRadioButton* button;
         QString column;
-        bool built; // its screen is part of the program
     };
     QVector<Choice> m_choices;
 };

@@ -119,7 +119,7 @@ bool TestScreen::start()
     showRow();
     rowShown();
     if (holdsResult())
-        calculate();
+        showHeldResult();
     if (!m_bindings.isEmpty())
         m_bindings.first().field->setFocus();
     return true;
@@ -158,7 +158,7 @@ bool TestScreen::readRows()
         return query.record();
     };
     try {
-        m_companion.student(m_context.number);
+        m_student = m_companion.student(m_context.number);
     } catch (const DataError&) {
         Messages::inform(Msg::AberturaDeTabela, QStringLiteral("Alunos"));
         return false;
@@ -205,6 +205,16 @@ void TestScreen::takeFields()
 void TestScreen::setValue(const QString& column, const QVariant& value)
 {
     m_row.insert(column.toUpper(), value);
+}
+
+QString TestScreen::valueText(const QString& column) const
+{
+    return fieldText(value(column));
+}
+
+QVariant TestScreen::studentValue(const QString& column) const
+{
+    return m_student ? m_student->value(column) : QVariant();
 }
 
 QVariant TestScreen::headerValue(const QString& column) const

@@ -9,9 +9,10 @@
 //  3. Override ageRule() when the test has one, prepareRow() for the starting values of a
 //     new row, and holdsResult() to tell a row that already holds a result.
 //  4. Implement compute(): read fieldTexts(), throw bodycomp::Refused at the first bad
-//     input, put the results into the row with setValue() and show them.
-//  5. Let the hub open it with run(): mark a protocol as built in ProtocolChooser and
-//     construct it in AssessmentHub::openProtocol(), or enable its tool-bar button.
+//     input, put the results into the row with setValue() and show them (a
+//     body-composition protocol has it done by its base: it only shows the result).
+//  5. Let the hub open it with run(): add a protocol to the table of
+//     gui/bodycomp/ProtocolScreens.cpp, or enable its tool-bar button.
 
 #include "domain/bodycomp/Fields.h"
 #include "domain/bodycomp/Protocol.h"
@@ -71,8 +72,12 @@ protected:
 
     // The result row and the header row as they will be written.
     QVariant value(const QString& column) const { return m_row.value(column.toUpper()); }
+    // A value of the row as a field shows it: reals in their shortest form with the comma.
+    QString valueText(const QString& column) const;
     void setValue(const QString& column, const QVariant& value);
     QVariant headerValue(const QString& column) const;
+    // A column of the student's row in the student table (`SEXO`, ...).
+    QVariant studentValue(const QString& column) const;
     void setHeaderValue(const QString& column, const QVariant& value);
 
     // A decimal measure bound to `column`.
@@ -104,6 +109,9 @@ protected:
     // Runs once the row is in the fields: enablement that depends on the row or student.
     virtual void rowShown() {}
     virtual bool holdsResult() const = 0;
+    // Shows the result of a row that holds one, as the screen opens: by default computed
+    // again from the stored measures.
+    virtual void showHeldResult() { calculate(); }
     // Validates, computes, stores the results in the row and shows them. Throws Refused.
     virtual void compute() = 0;
     // Last changes to the row and the header row before they are written.
@@ -135,6 +143,7 @@ private:
     QPushButton* m_cancel;
     QVector<Binding> m_bindings;
 
+    std::optional<QSqlRecord> m_student;      // the student's row, when found
     std::optional<QSqlRecord> m_stored;       // the result row as read, when it existed
     std::optional<QSqlRecord> m_storedHeader; // the header row as read, when it existed
     QHash<QString, QVariant> m_row;           // by upper-case column name

@@ -3,7 +3,19 @@
 #include "data/BodyCompositionReference.h"
 #include "domain/bodycomp/Calculation.h"
 #include "domain/bodycomp/Corporal.h"
+#include "domain/MessageTexts.h"
 #include "gui/app/MainWindow.h"
+#include "gui/widgets/KeyActions.h"
+#include "gui/widgets/Messages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kelvora {
 
@@ -46,7 +58,9 @@ void BodyCompositionScreen::prepareRow()
 {
     if (isNewRow())
         startRow();
-    fillIdealFat();
+    // Only the protocols with an ideal weight take part in the ideal fat percentages.
+    if (m_hasIdealFat)
+        fillIdealFat();
 }
 
 void BodyCompositionScreen::startRow()
@@ -77,12 +91,107 @@ void BodyCompositionScreen::fillIdealFat()
         setValue(it.key(), it.value());
 }
 
-void BodyCompositionScreen::storeResult(const bodycomp::FatResult& result)
+// The same computation the command line runs; its values go into the row as they are
+// and the displays show them from there.
+void BodyCompositionScreen::compute()
 {
-    for (const auto& [column, stored] : bodycomp::storedValues(m_protocol, result))
-        setValue(column, stored);
-    setValue(G_TIPOPROTOCOLO,
-             bodycomp::markProtocol(value(G_TIPOPROTOCOLO).toString(), m_protocol));
+    for (const auto& [column, computed] :
+         bodycomp::calculate(m_protocol, fieldTexts(), circumstances(), m_tables))
+        setValue(column, computed);
+    showResult();
+}
+
+bodycomp::Circumstances BodyCompositionScreen::circumstances() const
+{
+    bodycomp::Circumstances circumstances;
+    circumstances.student = context().student();
+    return circumstances;
+}
+
+void BodyCompositionScreen::showResult()
+{
+    if (m_fatResults)
+        m_fatResults->showRow([this](const QString& column) { return valueText(column); });
+}
+
+QList<QLineEdit*> BodyCompositionScreen::addMeasures(QGroupBox* group,
+                                                     const QVector<Measure>& measures)
+{
+    auto* grid = new QGridLayout(group);
+    QList<QLineEdit*> fields;
+    for (const Measure& measure : measures) {
+        QLineEdit* field = measureField(measure.objectName, measure.column);
+        addMeasure(grid, QString::fromUtf8(measure.caption), field,
+                   QString::fromUtf8(measure.unit));
+        fields << field;
+    }
+    return fields;
+}
+
+QGroupBox* BodyCompositionScreen::group(const QString& title)
+{
+    return new QGroupBox(title, body());
+}
+
+void BodyCompositionScreen::layOut(const QList<QWidget*>& left, const QList<QWidget*>& right)
+{
+    auto* columns = new QHBoxLayout(body());
+    for (const QList<QWidget*>& widgets : {left, right}) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* widget : widgets)
+            column->addWidget(widget);
+        column->addStretch();
+        columns->addLayout(column);
+    }
+}
+
+QLineEdit* BodyCompositionScreen::idealFatField(const char* objectName, const QString& column,
+                                                QWidget* next)
+{
+    QLineEdit* field = wholeNumberField(objectName, column, 2);
+    m_hasIdealFat = true;
+    whenEntered(field, [next] { next->setFocus(); });
+    return field;
+}
+
+FatResultGroup* BodyCompositionScreen::fatResults(const FatResultGroup::Displays& displays,
+                                                  QLineEdit* idealFat)
+{
+    m_fatResults = new FatResultGroup(body(), displays, idealFat);
+    return m_fatResults;
+}
+
+QPushButton* BodyCompositionScreen::computeCommand(const char* objectName)
+{
+    QPushButton* button =
+        addCommand(objectName, QStringLiteral("Cálcula"), QStyle::SP_BrowserReload);
+    connect(button, &QPushButton::clicked, this, &BodyCompositionScreen::calculate);
+    return button;
+}
+
+void BodyCompositionScreen::whenHeightEntered(QLineEdit* height, std::function<void()> next)
+{
+    KeyActions::on(height, {Qt::Key_Return}, [height, next = std::move(next)] {
+        if (const auto problem = bodycomp::heightEntryProblem(height->text())) {
+            Messages::inform(Msg::DadoIncorreto, *problem);
+            height->setFocus();
+            return;
+        }
+        next();
+    });
+}
+
+void BodyCompositionScreen::enterWeightThenHeight(QLineEdit* weight, QLineEdit* height,
+                                                  QWidget* next)
+{
+    whenEntered(weight, [height] { height->setFocus(); });
+    whenHeightEntered(height, [next] { next->setFocus(); });
+}
+
+bool BodyCompositionScreen::holdsAll(const QStringList& columns) const
+{
+    return std::none_of(columns.cbegin(), columns.cend(),
+                        [this](const QString& column) { return value(column).isNull(); });
 }
 
 void BodyCompositionScreen::completeRows()

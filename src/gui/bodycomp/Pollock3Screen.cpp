@@ -1,47 +1,17 @@
 #include "gui/bodycomp/Pollock3Screen.h"
 
 #include "domain/bodycomp/Corporal.h"
-#include "domain/bodycomp/FatProtocols.h"
-#include "domain/bodycomp/Texts.h"
-#include "domain/MessageTexts.h"
 #include "gui/widgets/CommandButton.h"
-#include "gui/widgets/KeyActions.h"
-#include "gui/widgets/Messages.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kelvora {
 
 using namespace bodycomp::Corporal;
-
-namespace {
-
-// A row of a group: caption, field and unit.
-void addMeasure(QGridLayout* grid, const QString& caption, QLineEdit* field, const QString& unit)
-{
-    const int row = grid->rowCount();
-    grid->addWidget(new QLabel(caption), row, 0);
-    field->setFixedWidth(70);
-    grid->addWidget(field, row, 1);
-    grid->addWidget(new QLabel(unit), row, 2);
-}
-
-QLabel* resultLabel(const char* objectName)
-{
-    auto* label = new QLabel;
-    label->setObjectName(QLatin1String(objectName));
-    label->setMinimumWidth(90);
-    label->setFrameShape(QFrame::StyledPanel);
-    return label;
-}
-
-} // namespace
 
 Pollock3Screen::Pollock3Screen(MainWindow& window, Companion& companion,
                                const AssessmentContext& context)
@@ -49,134 +19,69 @@ Pollock3Screen::Pollock3Screen(MainWindow& window, Companion& companion,
                             "TFrmPollock3Dobras",
                             QStringLiteral("Protocolo de Pollock (3 dobras cutaneas)"))
 {
-    auto* columns = new QHBoxLayout(body());
-    auto* left = new QVBoxLayout;
-    left->addWidget(measuresGroup());
-    left->addWidget(skinfoldsGroup());
-    left->addStretch();
-    columns->addLayout(left);
-    auto* right = new QVBoxLayout;
-    right->addWidget(resultGroup());
+    QGroupBox* sizes = group(QStringLiteral(" Peso / Altura "));
+    const QList<QLineEdit*> sizeFields =
+        addMeasures(sizes, {{"DBEDTPESO3", G_PESO, "Peso Atual", "kg"},
+                            {"DBEDTALTURA3", G_ALTURA, "Altura", "cm"}});
+    m_weight = sizeFields.at(0);
+    m_height = sizeFields.at(1);
+    QGroupBox* skinfolds = group(QStringLiteral(" Dobras Cutâneas "));
+    const QList<QLineEdit*> folds =
+        addMeasures(skinfolds, {{"DBEDTPEITORAL3", G_PEITORAL, "Peitoral", "mm"},
+                                {"DBEDTABDOMEM3", G_ABDOMEM, "Abdomem", "mm"},
+                                {"DBEDTTRICIPES3", G_TRICIPES, "Tríceps", "mm"},
+                                {"DBEDTSUPRA3", G_SUPRAILIACA, "Supra-ilíaca", "mm"},
+                                {"DBEDTCOXA3", G_COXA, "Coxa", "mm"}});
+    m_chest = folds.at(0);
+    m_abdomen = folds.at(1);
+    m_triceps = folds.at(2);
+    m_suprailiac = folds.at(3);
+    m_thigh = folds.at(4);
+    m_idealFat = idealFatField("DBTXTGORDURAIDEAL3", G_3DOBRASGORDURA_IDEAL, confirmButton());
+    m_results = fatResults({{"LBLGORDURAATUAL3", G_3DOBRASGORDURA_A},
+                            {"LBLGORDURAIDEAL3", G_3DOBRASGORDURA_FAIXA},
+                            {"LBLPESOGORDO3", G_3DOBRASPESO_GORDO},
+                            {"LBLPESOMAGRO3", G_3DOBRASPESO_MAGRO},
+                            {"LBLPESOIDEALMAGRO3", G_3DOBRASPESO_IDEAL},
+                            {"PNLRESULTADO3DOBRAS", G_3DOBRASGORDURA_M}},
+                           m_idealFat);
     m_otherGroup = otherSkinfoldsGroup();
-    right->addWidget(m_otherGroup);
-    right->addStretch();
-    columns->addLayout(right);
     m_otherGroup->hide();
+    m_mainGroups = {sizes, skinfolds, m_results};
+    layOut({sizes, skinfolds}, {m_results, m_otherGroup});
 
-    m_compute = addCommand("BBNCALCULA3", QStringLiteral("Cálcula"), QStyle::SP_BrowserReload);
-    m_otherSkinfolds =
+    computeCommand("BBNCALCULA3");
+    QPushButton* otherSkinfolds =
         addCommand("BitBtn4", QStringLiteral("Outras Dobras"), QStyle::SP_FileDialogListView);
-    connect(m_compute, &QPushButton::clicked, this, &Pollock3Screen::calculate);
-    connect(m_otherSkinfolds, &QPushButton::clicked, this, [this] { showOtherSkinfolds(true); });
+    connect(otherSkinfolds, &QPushButton::clicked, this, [this] { showOtherSkinfolds(true); });
     connect(m_back, &QPushButton::clicked, this, [this] { showOtherSkinfolds(false); });
     enterOrder();
 }
 
-QWidget* Pollock3Screen::measuresGroup()
-{
-    auto* group = new QGroupBox(QStringLiteral(" Peso / Altura "), body());
-    auto* grid = new QGridLayout(group);
-    m_weight = measureField("DBEDTPESO3", G_PESO);
-    m_height = measureField("DBEDTALTURA3", G_ALTURA);
-    addMeasure(grid, QStringLiteral("Peso Atual"), m_weight, QStringLiteral("kg"));
-    addMeasure(grid, QStringLiteral("Altura"), m_height, QStringLiteral("cm"));
-    m_mainGroups << group;
-    return group;
-}
-
-QWidget* Pollock3Screen::skinfoldsGroup()
-{
-    auto* group = new QGroupBox(QStringLiteral(" Dobras Cutâneas "), body());
-    auto* grid = new QGridLayout(group);
-    m_chest = measureField("DBEDTPEITORAL3", G_PEITORAL);
-    m_abdomen = measureField("DBEDTABDOMEM3", G_ABDOMEM);
-    m_triceps = measureField("DBEDTTRICIPES3", G_TRICIPES);
-    m_suprailiac = measureField("DBEDTSUPRA3", G_SUPRAILIACA);
-    m_thigh = measureField("DBEDTCOXA3", G_COXA);
-    const QString mm = QStringLiteral("mm");
-    addMeasure(grid, QStringLiteral("Peitoral"), m_chest, mm);
-    addMeasure(grid, QStringLiteral("Abdomem"), m_abdomen, mm);
-    addMeasure(grid, QStringLiteral("Tríceps"), m_triceps, mm);
-    addMeasure(grid, QStringLiteral("Supra-ilíaca"), m_suprailiac, mm);
-    addMeasure(grid, QStringLiteral("Coxa"), m_thigh, mm);
-    m_mainGroups << group;
-    return group;
-}
-
-QWidget* Pollock3Screen::resultGroup()
-{
-    auto* group = new QGroupBox(QStringLiteral(" Percentual de "), body());
-    auto* grid = new QGridLayout(group);
-    m_fat = resultLabel("LBLGORDURAATUAL3");
-    m_range = resultLabel("LBLGORDURAIDEAL3");
-    m_fatMass = resultLabel("LBLPESOGORDO3");
-    m_leanMass = resultLabel("LBLPESOMAGRO3");
-    m_idealWeight = resultLabel("LBLPESOIDEALMAGRO3");
-    m_idealFat = wholeNumberField("DBTXTGORDURAIDEAL3", G_3DOBRASGORDURA_IDEAL, 2);
-    m_idealFat->setFixedWidth(40);
-
-    const struct {
-        const char* caption;
-        QWidget* shown;
-    } rows[] = {{"Gordura Atual", m_fat},      {"Gordura Média", m_range},
-                {"Gordura Ideal", m_idealFat}, {"Peso Gordo", m_fatMass},
-                {"Peso Magro", m_leanMass},    {"Peso Ideal", m_idealWeight}};
-    for (const auto& row : rows) {
-        const int at = grid->rowCount();
-        grid->addWidget(new QLabel(QString::fromUtf8(row.caption)), at, 0);
-        grid->addWidget(row.shown, at, 1, Qt::AlignLeft);
-        if (row.shown == m_idealFat)
-            grid->addWidget(new QLabel(QStringLiteral("%")), at, 2);
-    }
-
-    m_levelCaption = new QLabel(QStringLiteral("Resultado Gordura Média"), group);
-    m_level = new QLabel(group);
-    m_level->setObjectName(QStringLiteral("PNLRESULTADO3DOBRAS"));
-    m_level->setFrameShape(QFrame::Panel);
-    m_level->setFrameShadow(QFrame::Sunken);
-    m_level->setAlignment(Qt::AlignCenter);
-    m_level->setMinimumHeight(28);
-    grid->addWidget(m_levelCaption, grid->rowCount(), 0, 1, 3);
-    grid->addWidget(m_level, grid->rowCount(), 0, 1, 3);
-    m_mainGroups << group;
-    return group;
-}
-
 QWidget* Pollock3Screen::otherSkinfoldsGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Outras Dobras "), body());
-    auto* grid = new QGridLayout(group);
-    const char* const names[] = {"DBEDTOUTRA1", "DBEDTOUTRA2", "DBEDTOUTRA3", "DBEDTOUTRA4",
-                                 "DBEDTOUTRA5"};
-    const char* const captions[] = {"Subescapular", "Bíceps", "Axilar", "Crista-ilíaca", "Perna"};
-    for (int i = 0; i < 5; ++i) {
-        QLineEdit* field = measureField(names[i], QStringLiteral("G_OUTRA%1").arg(i + 1));
-        addMeasure(grid, QString::fromUtf8(captions[i]), field, QStringLiteral("mm"));
-        m_others << field;
-    }
-    m_back = commandButton(group, "BBNRETORNA", QString(), QStyle::SP_ArrowBack);
+    QGroupBox* others = group(QStringLiteral(" Outras Dobras "));
+    m_others =
+        addMeasures(others, {{"DBEDTOUTRA1", QStringLiteral("G_OUTRA1"), "Subescapular", "mm"},
+                             {"DBEDTOUTRA2", QStringLiteral("G_OUTRA2"), "Bíceps", "mm"},
+                             {"DBEDTOUTRA3", QStringLiteral("G_OUTRA3"), "Axilar", "mm"},
+                             {"DBEDTOUTRA4", QStringLiteral("G_OUTRA4"), "Crista-ilíaca", "mm"},
+                             {"DBEDTOUTRA5", QStringLiteral("G_OUTRA5"), "Perna", "mm"}});
+    m_back = commandButton(others, "BBNRETORNA", QString(), QStyle::SP_ArrowBack);
     m_back->setToolTip(QStringLiteral("Retorna"));
     m_back->setAutoDefault(false);
+    auto* grid = static_cast<QGridLayout*>(others->layout());
     grid->addWidget(m_back, grid->rowCount(), 0, 1, 3, Qt::AlignRight);
-    return group;
+    return others;
 }
 
 void Pollock3Screen::enterOrder()
 {
     whenEntered(m_weight, [this] { m_height->setFocus(); });
-    // A height typed in metres is caught here, before it spoils the computation.
-    KeyActions::on(m_height, {Qt::Key_Return}, [this] {
-        if (const auto problem = bodycomp::heightEntryProblem(m_height->text())) {
-            Messages::inform(Msg::DadoIncorreto, *problem);
-            m_height->setFocus();
-            return;
-        }
-        (male() ? m_chest : m_triceps)->setFocus();
-    });
+    whenHeightEntered(m_height, [this] { (male() ? m_chest : m_triceps)->setFocus(); });
     enterMovesAlong({m_chest, m_abdomen, m_thigh});
     enterMovesAlong({m_triceps, m_suprailiac, m_thigh});
     whenEntered(m_thigh, [this] { calculate(); });
-    whenEntered(m_idealFat, [this] { confirmButton()->setFocus(); });
     QList<QWidget*> others(m_others.cbegin(), m_others.cend());
     enterMovesAlong(others << m_back);
 }
@@ -194,11 +99,8 @@ void Pollock3Screen::rowShown()
     m_abdomen->setEnabled(male());
     m_triceps->setEnabled(!male());
     m_suprailiac->setEnabled(!male());
-    const QString percent = isNewRow() ? QString() : QStringLiteral("0 %");
-    const QString kilograms = isNewRow() ? QString() : QStringLiteral("0 kg");
-    m_fat->setText(percent);
-    for (QLabel* label : {m_fatMass, m_leanMass, m_idealWeight})
-        label->setText(kilograms);
+    if (!isNewRow())
+        m_results->showZeros();
 }
 
 bool Pollock3Screen::holdsResult() const
@@ -206,23 +108,10 @@ bool Pollock3Screen::holdsResult() const
     return !value(G_3DOBRASGORDURA_M).isNull();
 }
 
-void Pollock3Screen::compute()
-{
-    const bodycomp::FatResult result =
-        bodycomp::pollock3(fieldTexts(), context().student(), tables());
-    storeResult(result);
-    m_fat->setText(bodycomp::percentText(result.fat));
-    m_fatMass->setText(bodycomp::kilogramText(result.fatMass));
-    m_leanMass->setText(bodycomp::kilogramText(result.leanMass));
-    m_idealWeight->setText(bodycomp::kilogramText(*result.idealWeight));
-    m_range->setText(result.level->range);
-    m_level->setText(result.level->name);
-}
-
 void Pollock3Screen::showOtherSkinfolds(bool shown)
 {
     m_otherGroup->setVisible(shown);
-    m_levelCaption->setVisible(!shown);
+    m_results->levelCaption()->setVisible(!shown);
     for (QWidget* group : std::as_const(m_mainGroups))
         group->setEnabled(!shown);
     confirmButton()->setEnabled(!shown);

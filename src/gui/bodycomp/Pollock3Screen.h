@@ -2,9 +2,6 @@
 
 #include "gui/bodycomp/BodyCompositionScreen.h"
 
-class QGroupBox;
-class QLabel;
-
 namespace kelvora {
 
 // Pollock's three skinfolds, chosen by sex, with five other skinfolds that are only
@@ -16,13 +13,9 @@ public:
 
 protected:
     bool holdsResult() const override;
-    void compute() override;
     void rowShown() override;
 
 private:
-    QWidget* measuresGroup();
-    QWidget* skinfoldsGroup();
-    QWidget* resultGroup();
     QWidget* otherSkinfoldsGroup();
     void enterOrder();
     void showOtherSkinfolds(bool shown);
@@ -38,16 +31,7 @@ private:
     QLineEdit* m_idealFat;
     QList<QLineEdit*> m_others;
 
-    QLabel* m_fat;
-    QLabel* m_range;
-    QLabel* m_fatMass;
-    QLabel* m_leanMass;
-    QLabel* m_idealWeight;
-    QLabel* m_levelCaption;
-    QLabel* m_level;
-
-    QPushButton* m_compute;
-    QPushButton* m_otherSkinfolds;
+    FatResultGroup* m_results;
     QPushButton* m_back;
     QList<QWidget*> m_mainGroups;
     QWidget* m_otherGroup;
