@@ -21,10 +21,9 @@ QVariantHash row(const QVariant& value, const QVariant& flags, const QVariantHas
         if (box.printed)
             settings.insert(QLatin1String(box.printed), flags);
     }
-    for (const char* protocol :
-         {"CORPORAL_POLLOCK3", "CORPORAL_POLLOCK7", "CORPORAL_IMC", "CORPORAL_SLAUGHTER",
-          "CORPORAL_CINTURA_QUADRIL", "CORPORAL_FAULKNER", "CORPORAL_LOHMAN",
-          "CORPORAL_TRANS_WELTMAN"})
+    for (const char* protocol : {"CORPORAL_POLLOCK3", "CORPORAL_POLLOCK7", "CORPORAL_IMC",
+                                 "CORPORAL_SLAUGHTER", "CORPORAL_CINTURA_QUADRIL",
+                                 "CORPORAL_FAULKNER", "CORPORAL_LOHMAN", "CORPORAL_TRANS_WELTMAN"})
         settings.insert(QLatin1String(protocol), value);
     for (auto it = overrides.begin(); it != overrides.end(); ++it)
         settings.insert(it.key(), it.value());
@@ -52,10 +51,21 @@ std::optional<QString> markers(const QString& text)
     return text == NoRow ? std::nullopt : std::optional<QString>(text);
 }
 
-const QStringList EveryTest{"cover", "introduction", "medical", "prescription", "anamnesis",
-                            "cardiac-risk", "perimetry", "perimetry-comparison",
-                            "postural-front-back", "postural-sides", "flexitest", "vo2max",
-                            "wells", "abdominal", "push-up"};
+const QStringList EveryTest{"cover",
+                            "introduction",
+                            "medical",
+                            "prescription",
+                            "anamnesis",
+                            "cardiac-risk",
+                            "perimetry",
+                            "perimetry-comparison",
+                            "postural-front-back",
+                            "postural-sides",
+                            "flexitest",
+                            "vo2max",
+                            "wells",
+                            "abdominal",
+                            "push-up"};
 
 } // namespace
 
@@ -81,15 +91,22 @@ private slots:
 
         QTest::newRow("everything in use, every protocol recorded")
             << row(Sim, true) << QStringLiteral("37ICQFLTXX") << true
-            << EveryTest + QStringList{"pollock3", "pollock3-comparison", "pollock7",
-                                       "pollock7-comparison", "bmi", "slaughter",
-                                       "slaughter-comparison", "waist-hip", "faulkner",
-                                       "lohman", "lohman-comparison", "tran"};
-        QTest::newRow("no body-composition row")
-            << row(Sim, true) << NoRow << true << EveryTest;
+            << EveryTest + QStringList{"pollock3",
+                                       "pollock3-comparison",
+                                       "pollock7",
+                                       "pollock7-comparison",
+                                       "bmi",
+                                       "slaughter",
+                                       "slaughter-comparison",
+                                       "waist-hip",
+                                       "faulkner",
+                                       "lohman",
+                                       "lohman-comparison",
+                                       "tran"};
+        QTest::newRow("no body-composition row") << row(Sim, true) << NoRow << true << EveryTest;
         QTest::newRow("only Pollock 3 recorded")
-            << row(Nao, true, {{"CORPORAL_POLLOCK3", Sim}}) << QStringLiteral("3XXXXXXXXX")
-            << true << QStringList{"cover", "introduction", "pollock3", "pollock3-comparison"};
+            << row(Nao, true, {{"CORPORAL_POLLOCK3", Sim}}) << QStringLiteral("3XXXXXXXXX") << true
+            << QStringList{"cover", "introduction", "pollock3", "pollock3-comparison"};
         // The letter counts wherever it stands.
         QTest::newRow("letter out of its position")
             << row(Nao, true, {{"CORPORAL_IMC", Sim}}) << QStringLiteral("XL") << true
@@ -98,17 +115,16 @@ private slots:
             << row(Nao, true, {{"CORPORAL_IMC", Sim}}) << QStringLiteral("37XXXXXXXX") << false
             << QStringList{"cover", "pollock3", "pollock3-comparison", "pollock7",
                            "pollock7-comparison"};
-        QTest::newRow("no protocol in use")
-            << row(Nao, true) << QStringLiteral("37ICQFLTXX") << true
-            << QStringList{"cover", "introduction"};
-        QTest::newRow("null is not in use")
-            << row(QVariant(), true) << QStringLiteral("37ICQFLTXX") << true
-            << QStringList{"cover", "introduction"};
+        QTest::newRow("no protocol in use") << row(Nao, true) << QStringLiteral("37ICQFLTXX")
+                                            << true << QStringList{"cover", "introduction"};
+        QTest::newRow("null is not in use") << row(QVariant(), true) << QStringLiteral("37ICQFLTXX")
+                                            << true << QStringList{"cover", "introduction"};
         QTest::newRow("tests one by one")
             << row(Nao, true, {{"EXAME_MUSCULAR", Sim}, {"EXAME_POSTURAL", Sim}, {"VOZ", Sim}})
             << NoRow << false
-            << QStringList{"cover", "perimetry", "perimetry-comparison", "postural-front-back",
-                           "postural-sides", "vo2max"};
+            << QStringList{
+                   "cover",          "perimetry", "perimetry-comparison", "postural-front-back",
+                   "postural-sides", "vo2max"};
     }
     void availability()
     {
@@ -126,14 +142,15 @@ private slots:
         QTest::addColumn<QStringList>("available");
         QTest::addColumn<QStringList>("ticked");
 
-        const QStringList protocols{"pollock3", "pollock3-comparison", "pollock7",
-                                    "pollock7-comparison", "slaughter", "slaughter-comparison",
-                                    "lohman", "lohman-comparison", "bmi"};
+        const QStringList protocols{
+            "pollock3",  "pollock3-comparison",  "pollock7", "pollock7-comparison",
+            "slaughter", "slaughter-comparison", "lohman",   "lohman-comparison",
+            "bmi"};
         QTest::newRow("no flag set") << row(Sim, false) << EveryTest + protocols << QStringList{};
-        QTest::newRow("null flags") << row(Sim, QVariant()) << EveryTest + protocols
-                                    << QStringList{};
-        QTest::newRow("every flag set") << row(Sim, true) << EveryTest + protocols
-                                        << EveryTest + protocols;
+        QTest::newRow("null flags")
+            << row(Sim, QVariant()) << EveryTest + protocols << QStringList{};
+        QTest::newRow("every flag set")
+            << row(Sim, true) << EveryTest + protocols << EveryTest + protocols;
         // A page ticked by default brings its comparison; the comparison has no flag.
         QTest::newRow("perimetry and Pollock 3")
             << row(Sim, false, {{"EXAME_MUSCULAR_IMP", true}, {"CORPORAL_POLLOCK3_IMP", true}})
