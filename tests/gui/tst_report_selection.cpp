@@ -7,6 +7,7 @@
 #include "domain/UserRules.h"
 #include "domain/YesNo.h"
 #include "gui/app/MainWindow.h"
+#include "gui/reports/IntroductionEditor.h"
 #include "gui/reports/ReportSelectionDialog.h"
 #include "gui/Screens.h"
 #include "support/MainWindowStart.h"
@@ -17,7 +18,9 @@
 #include "support/TestDatabase.h"
 #include "support/Widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -431,10 +434,14 @@ private slots:
         QString recipient;
         whenShown(QStringLiteral("TFRMONLINE"), [&recipient](QWidget* mail) {
             recipient = child<QLineEdit>(mail, "EDTDESTINO")->text();
+            child<QPushButton>(mail, "BBNARQUIVOS")->click();
             child<QPushButton>(mail, "BBNCANCELA")->click();
         });
         selection.click("SBEMAIL");
         QCOMPARE(recipient, Email);
+        // Only this student's reports are offered for attaching.
+        QCOMPARE(dialogs.asked().last().proposed, db->folder());
+        QCOMPARE(dialogs.asked().last().filter, QStringLiteral("Relatórios (Mt_0000000007*.pdf)"));
         QCOMPARE(messages.texts(), QStringList{Msg::SelecioneItem});
     }
 
@@ -467,6 +474,14 @@ private slots:
             refused = messages.texts();
             QCOMPARE(typeAt(46, Qt::Key_Backspace), lines(46).chopped(1));
             QCOMPARE(typeAt(47, Qt::Key_X), lines(47) + QStringLiteral("x"));
+            // Typing and pasting stop at the column's length.
+            const QString full(IntroductionEditor::MaxCharacters - 1, QLatin1Char('A'));
+            memo->setPlainText(full);
+            memo->moveCursor(QTextCursor::End);
+            QApplication::clipboard()->setText(QStringLiteral("BCD"));
+            memo->paste();
+            QTest::keyClick(memo, Qt::Key_X);
+            QCOMPARE(memo->toPlainText(), full + QStringLiteral("B"));
             memo->setPlainText(text);
             child<QPushButton>(editor, "BBNGRAVA")->click();
         });

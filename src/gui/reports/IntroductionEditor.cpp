@@ -6,8 +6,11 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kelvora {
 
@@ -15,9 +18,10 @@ namespace {
 
 const QString Column = QStringLiteral("MEMOINTRODUCAO");
 
-// The introduction's text box: lines as typed (no wrapping), at most MaxCharacters,
-// and no typing while it holds RefusedLineCount lines. Keys that only move or delete
-// still work then, so the text can always be shortened from the keyboard.
+// The introduction's text box: lines as typed (no wrapping), and no typing while it
+// holds RefusedLineCount lines; keys that only move or delete still work then, so the
+// text can always be shortened from the keyboard. Typing and pasting stop at
+// MaxCharacters; a longer text stored before is shown and kept whole.
 class IntroductionText : public QPlainTextEdit {
 public:
     explicit IntroductionText(QWidget* parent)
@@ -27,17 +31,27 @@ public:
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         setTabChangesFocus(true);
-        connect(this, &QPlainTextEdit::textChanged, this, &IntroductionText::keepWithinLength);
     }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        if (blockCount() == IntroductionEditor::RefusedLineCount && addsText(*event)) {
-            Messages::inform(Msg::AtingiuLimite + QStringLiteral(" 45 linhas"));
-            return;
+        if (addsText(*event)) {
+            if (blockCount() == IntroductionEditor::RefusedLineCount) {
+                Messages::inform(Msg::AtingiuLimite + QStringLiteral(" 45 linhas"));
+                return;
+            }
+            if (!event->matches(QKeySequence::Paste) && room() < 1)
+                return;
         }
         QPlainTextEdit::keyPressEvent(event);
+    }
+
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        QMimeData fitting;
+        fitting.setText(source->text().left(std::max(0, room())));
+        QPlainTextEdit::insertFromMimeData(&fitting);
     }
 
 private:
@@ -50,15 +64,11 @@ private:
         return !text.isEmpty() && text.at(0).isPrint();
     }
 
-    // What goes beyond the length is dropped where it was typed or pasted.
-    void keepWithinLength()
+    // Characters that may still be typed in place of the selection.
+    int room() const
     {
-        const int excess = toPlainText().size() - IntroductionEditor::MaxCharacters;
-        if (excess <= 0)
-            return;
-        QTextCursor cursor = textCursor();
-        cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, excess);
-        cursor.removeSelectedText();
+        return IntroductionEditor::MaxCharacters -
+               int(toPlainText().size() - textCursor().selectedText().size());
     }
 };
 
