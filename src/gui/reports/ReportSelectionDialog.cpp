@@ -75,7 +75,7 @@ ReportSelectionDialog::ReportSelectionDialog(Connection& own, const Companion& c
             buttons->addStretch();
     }
     auto* columns = new QHBoxLayout;
-    columns->addWidget(dateGrid(examDates));
+    columns->addWidget(dateGrid());
     columns->addWidget(m_pages, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
@@ -96,17 +96,18 @@ ReportSelectionDialog::ReportSelectionDialog(Connection& own, const Companion& c
 
 ReportSelectionDialog::~ReportSelectionDialog() = default;
 
-QWidget* ReportSelectionDialog::dateGrid(const QList<QDate>& examDates)
+QWidget* ReportSelectionDialog::dateGrid()
 {
-    m_dates = new QTableWidget(int(examDates.size()), 1, this);
+    m_dates = new QTableWidget(int(m_examDates.size()), 1, this);
     m_dates->setObjectName(QStringLiteral("DBGAVALIACAO"));
     m_dates->setHorizontalHeaderLabels({QStringLiteral("Exame")});
-    for (int row = 0; row < examDates.size(); ++row)
+    for (int row = 0; row < m_examDates.size(); ++row)
         m_dates->setItem(
-            row, 0, new QTableWidgetItem(examDates.at(row).toString(QStringLiteral("dd/MM/yyyy"))));
+            row, 0,
+            new QTableWidgetItem(m_examDates.at(row).toString(QStringLiteral("dd/MM/yyyy"))));
     makeChoiceGrid(m_dates);
     m_dates->setFixedWidth(140);
-    if (!examDates.isEmpty())
+    if (!m_examDates.isEmpty())
         m_dates->setCurrentCell(0, 0);
     connect(m_dates, &QTableWidget::cellDoubleClicked, this, [this](int row) { choose(row); });
     KeyActions::on(m_dates, {Qt::Key_Return}, [this] { choose(m_dates->currentRow()); });

@@ -38,7 +38,7 @@ public:
 private:
     enum class Output { Preview, Printer };
 
-    QWidget* dateGrid(const QList<QDate>& examDates);
+    QWidget* dateGrid();
     void choose(int row);
     bool read(const QDate& examDate);
     void tickAllOrNone();
@@ -54,7 +54,7 @@ private:
     const Companion& m_companion;
     const QString m_registration;
     const bool m_mayChangeAssessments;
-    QList<QDate> m_examDates;
+    const QList<QDate> m_examDates;
     std::optional<AssessmentRecord> m_record; // of the chosen assessment, until it is rendered
     QString m_studentEmail;
 
