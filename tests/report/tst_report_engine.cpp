@@ -359,6 +359,22 @@ private slots:
         QVERIFY(coloured(millimetres(110, 10, 90, 80), qRgb(128, 0, 0)) > 50);
     }
 
+    // A bar just below a round number gets one more step of scale, so that its
+    // value label stays under the chart's title.
+    void valueLabelsKeepRoomAboveTheHighestBar() {
+        Report report;
+        report.titleBand().setHeight(60);
+        report.titleBand()
+            .addChart({0, 0, 90, 50}, ChartElement::Kind::Bars)
+            .setTitle(QStringLiteral("Massa Magra"))
+            .addSeries({QString(), QColor(0, 128, 0), {49.65}})
+            .setValueLabels(true);
+        QTemporaryDir dir;
+        const QString text = pageTexts(pdfOf(report, dir)).join(QString());
+        QVERIFY(text.contains(QStringLiteral("49,65")));
+        QVERIFY(text.contains(QStringLiteral("60")));
+    }
+
     void compositeAsksForItsMembersBeforeEachRendering() {
         int asked = 0;
         const auto member = [](const QString& text, QPageLayout::Orientation orientation) {
