@@ -80,7 +80,9 @@ std::shared_ptr<const Printable> introduction(const PageRequest& request)
         personal.addImage(photo.adjusted(0.5, 0.5, -0.5, -0.5), ImageElement::fixed(record.photo()));
     personal.addShape({0, 55, width, 1}, ShapeElement::Shape::HorizontalRule).setLineWidth(0.3);
 
+    // However long the gym made it, the text starts under the personal data.
     Band& text = personal.addChild(5);
+    text.setKeptTogether(false);
     text.addRichText({0, 2, width, 3},
                      Source::fixed(setting(record, "MEMOINTRODUCAO")))
         .setFont(defaultFont(11));
