@@ -145,7 +145,7 @@ struct Selection {
     ReportSelectionDialog dialog;
 };
 
-// The hub opened from the menu by the master user, the student chosen.
+// The hub opened from the menu by the master user.
 struct Hub {
     explicit Hub(const TestDatabase& db)
         : window(startMainWindow(db))
