@@ -31,6 +31,12 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
 
+    // A band that does not fit below what the page holds starts the next page, kept
+    // in one piece where it can; a band of running text rather goes on from where it
+    // stands, over as many pages as it needs.
+    bool isKeptTogether() const { return m_keptTogether; }
+    void setKeptTogether(bool kept) { m_keptTogether = kept; }
+
     TextElement& addText(const QRectF& frame, const QString& text);
     TextElement& addText(const QRectF& frame, TextSource source);
     TextElement& addField(const QRectF& frame, const QString& column);
@@ -59,9 +65,15 @@ public:
     };
     Measure measure(const PrintContext& context) const;
 
+    // Where a band too tall for a page may be cut, at most `height` into it: no line
+    // of an element is cut in two, and an element that cannot be cut goes below.
+    // 0 when nothing can go above the cut.
+    double breakBefore(double height, const Measure& measure, const PrintContext& context) const;
+
 private:
     double m_height;
     bool m_enabled = true;
+    bool m_keptTogether = true;
     std::vector<std::unique_ptr<Element>> m_elements;
     std::unique_ptr<Band> m_child;
 };

@@ -15,6 +15,7 @@
 #include "gui/assessment/StudentPanel.h"
 #include "gui/assessment/TestScreen.h"
 #include "gui/bodycomp/ProtocolScreens.h"
+#include "gui/reports/ReportSelectionDialog.h"
 #include "gui/training/TrainingSheetDialog.h"
 #include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/ChoiceGrid.h"
@@ -47,6 +48,8 @@ namespace kelvora {
 namespace {
 
 const QString Choosing = QStringLiteral("Dados Clínicos");
+const QString Deleting = QStringLiteral("EXCLUSÃO DE DADOS CLINICOS");
+const QString Viewing = QStringLiteral("Visualizar Avaliação");
 const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 
 // The tests of the tool bar, button and hint.
@@ -169,7 +172,8 @@ QWidget* AssessmentHub::toolBar()
         {"Incluir", "SBINCLUIR", QStyle::SP_FileIcon, &AssessmentHub::include},
         {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, &AssessmentHub::change},
         {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, &AssessmentHub::remove},
-        {"Visualização de Avaliações", "SBCONSULTAR", QStyle::SP_FileDialogContentsView, nullptr},
+        {"Visualização de Avaliações", "SBCONSULTAR", QStyle::SP_FileDialogContentsView,
+         &AssessmentHub::viewAssessments},
         {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, nullptr},
     };
     for (const auto& entry : tools) {
@@ -281,7 +285,6 @@ bool AssessmentHub::open()
     } catch (const DataError&) {
         Messages::inform(Msg::AberturaDeTabela, QStringLiteral("Usuarios"));
     }
-    tool("SBCONSULTAR")->setEnabled(false); // until the report selection is part of the program
     m_search->field()->setFocus();
     return true;
 }
@@ -364,6 +367,7 @@ void AssessmentHub::choose(const QString& number)
     m_fixed->showStudent(m_context, name, student->value(QStringLiteral("PROFISSAO")).toString());
     for (const char* name : {"SBINCLUIR", "SBALTERAR", "SBEXCLUIR"})
         tool(name)->setEnabled(m_mayChange);
+    tool("SBCONSULTAR")->setEnabled(true);
     tool("SBSAIR")->setEnabled(true);
     m_search->setEnabled(false);
     m_grid->setEnabled(false);
@@ -456,7 +460,7 @@ void AssessmentHub::remove()
         otherStudent();
         return;
     }
-    enterMode(bodycomp::HubMode::Exclusion, QStringLiteral("EXCLUSÃO DE DADOS CLINICOS"));
+    enterMode(bodycomp::HubMode::Exclusion, Deleting);
     m_dates->setEnabled(true);
     m_fixed->otherStudentButton()->setFocus();
 }
@@ -525,6 +529,24 @@ void AssessmentHub::confirmDeletion()
 
 void AssessmentHub::otherStudent()
 {
+    // What was just recorded or changed is offered for printing; a deletion is not.
+    if (windowTitle() != Deleting && m_context.functionalRelease && m_context.medicalRelease &&
+        Messages::ask(Msg::VisualizarOuImprimir))
+        viewAssessments();
+    backToChoosing();
+}
+
+void AssessmentHub::viewAssessments()
+{
+    if (!studentChosen())
+        return;
+    m_context.examDate = QDate();
+    if (!listDates())
+        return;
+    setWindowTitle(Viewing);
+    ReportSelectionDialog::run(m_window.ownConnection(), m_companion, m_context.number, m_mayChange,
+                               this);
+    // Leaving the selection is "Outro Aluno": back to the choice of a student.
     backToChoosing();
 }
 
@@ -643,7 +665,7 @@ void AssessmentHub::backToChoosing()
     m_fixed->otherStudentButton()->setEnabled(false);
     setWindowTitle(Choosing);
     for (QToolButton* button : std::as_const(m_tools))
-        button->setEnabled(button != tool("SBCONSULTAR"));
+        button->setEnabled(true);
     tool("BBNTRAINER")->setEnabled(true);
     showChoosing(true);
     clear();

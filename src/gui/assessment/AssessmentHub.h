@@ -59,6 +59,7 @@ private:
     void dateChosen();
     void confirmDeletion();
     void otherStudent();
+    void viewAssessments();
     void clear();
     void openCorvun();
     bool release();

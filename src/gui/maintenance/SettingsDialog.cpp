@@ -17,13 +17,14 @@ SettingsDialog::SettingsDialog(SettingsEdit& edit, QWidget* parent)
 {
 }
 
-QHBoxLayout* SettingsDialog::buttonRow(const QString& cancelName, const QString& cancelText)
+QHBoxLayout* SettingsDialog::buttonRow(const QString& cancelName, const QString& cancelText,
+                                       const QString& confirmName, const QString& confirmText)
 {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    m_confirm = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                QStringLiteral("Confirma"), this);
-    m_confirm->setObjectName(QStringLiteral("BBNCONFIRMA"));
+    m_confirm =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), confirmText, this);
+    m_confirm->setObjectName(confirmName);
     m_confirm->setAutoDefault(false);
     auto* cancel =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), cancelText, this);

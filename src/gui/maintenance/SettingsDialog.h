@@ -9,8 +9,8 @@ namespace kelvora {
 
 class SettingsEdit;
 
-// A dialog of the system configuration: it edits the chooser's one edit of the
-// settings row and ends either by writing its changes or by discarding them all.
+// A dialog that edits the settings row through one edit given by its opener, and
+// ends either by writing its changes or by discarding them all.
 class SettingsDialog : public GuardedDialog {
     Q_OBJECT
 public:
@@ -19,8 +19,11 @@ public:
 protected:
     SettingsDialog(SettingsEdit& edit, QWidget* parent);
 
-    // "Confirma" (BBNCONFIRMA) and the button that discards every change and closes.
-    QHBoxLayout* buttonRow(const QString& cancelName, const QString& cancelText);
+    // The button that writes ("Confirma", BBNCONFIRMA, unless named otherwise) and the
+    // one that discards every change and closes.
+    QHBoxLayout* buttonRow(const QString& cancelName, const QString& cancelText,
+                           const QString& confirmName = QStringLiteral("BBNCONFIRMA"),
+                           const QString& confirmText = QStringLiteral("Confirma"));
     QPushButton* confirmButton() const { return m_confirm; }
     virtual void confirm() = 0;
 

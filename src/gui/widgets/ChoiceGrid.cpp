@@ -14,8 +14,10 @@ void makeChoiceGrid(QTableView* grid)
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid->setColumnWidth(0, 100);
+    QHeaderView* columns = grid->horizontalHeader();
+    columns->setSectionResizeMode(columns->count() - 1, QHeaderView::Stretch);
+    if (columns->count() > 1)
+        grid->setColumnWidth(0, 100);
 }
 
 } // namespace kelvora
