@@ -125,8 +125,7 @@ private:
                 continue;
             PrintContext printed = bandContext;
             Band::Measure measure = band->measure(printed);
-            if (m_y + measure.height > m_bottom + 1e-6 && !m_bodyEmpty &&
-                band->isKeptTogether()) {
+            if (m_y + measure.height > m_bottom + 1e-6 && !m_bodyEmpty && band->isKeptTogether()) {
                 nextPage();
                 printed.page = m_pageNumber;
                 measure = band->measure(printed);
