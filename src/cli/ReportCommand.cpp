@@ -133,18 +133,9 @@ std::shared_ptr<Printable> trainingReport(Connection& own, const ReportOptions& 
 std::optional<reportpages::PageSet> chosenPages(const QString& names,
                                                 const AssessmentRecord& record)
 {
+    if (names.isEmpty()) // as the selection dialog ticks them for a user who may change assessments
+        return reportpages::defaultTicks(offeredPages(record, true), record.settings());
     const reportpages::PageSet printable = printablePages();
-    if (names.isEmpty()) {
-        // As the selection dialog ticks them for a user who may change assessments.
-        const reportpages::PageSet available =
-            reportpages::availablePages(record.settings(), record.protocolMarkers(), true);
-        reportpages::PageSet ticks;
-        for (const reportpages::PageBox page :
-             reportpages::defaultTicks(available, record.settings()))
-            if (printable.count(page))
-                ticks.insert(page);
-        return ticks;
-    }
     reportpages::PageSet ticks;
     for (const QString& name : names.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const std::optional<reportpages::PageBox> page = reportpages::pageBoxNamed(name.trimmed());

@@ -119,10 +119,8 @@ void ReportSelectionDialog::choose(int row)
     if (row < 0 || row >= m_examDates.size() || !read(m_examDates.at(row)))
         return;
     m_studentEmail = m_record->studentEmail();
-    const reportpages::Settings& settings = m_record->settings();
-    m_pages->setAvailable(
-        reportpages::availablePages(settings, m_record->protocolMarkers(), m_mayChangeAssessments));
-    m_pages->setTicks(reportpages::defaultTicks(m_pages->available(), settings));
+    m_pages->setAvailable(report::offeredPages(*m_record, m_mayChangeAssessments));
+    m_pages->setTicks(reportpages::defaultTicks(m_pages->available(), m_record->settings()));
     setChosen(true);
 }
 

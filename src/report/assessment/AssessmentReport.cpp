@@ -72,6 +72,17 @@ reportpages::PageSet printablePages()
     return pages;
 }
 
+reportpages::PageSet offeredPages(const AssessmentRecord& record, bool mayChangeAssessments)
+{
+    const reportpages::PageSet printable = printablePages();
+    reportpages::PageSet offered;
+    for (const reportpages::PageBox page : reportpages::availablePages(
+             record.settings(), record.protocolMarkers(), mayChangeAssessments))
+        if (printable.count(page))
+            offered.insert(page);
+    return offered;
+}
+
 reportpages::PageSet pagesLeftOut(const AssessmentRecord& record,
                                   const reportpages::PageSet& ticked)
 {

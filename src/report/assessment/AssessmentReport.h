@@ -21,6 +21,11 @@ std::shared_ptr<CompositeReport> assessmentReport(const AssessmentRecord& record
 // The pages the report has a page for, comparisons included.
 reportpages::PageSet printablePages();
 
+// The pages an assessment may have ticked: those its settings and body-composition
+// protocols make available (the introduction only for a user who may change
+// assessments) that the report has a page for.
+reportpages::PageSet offeredPages(const AssessmentRecord& record, bool mayChangeAssessments);
+
 // The ticked pages (not comparisons) that assessmentReport() leaves out because the
 // assessment holds no data for them, for the user to be told which.
 reportpages::PageSet pagesLeftOut(const AssessmentRecord& record,
