@@ -9,45 +9,16 @@
 #include "report/assessment/AssessmentReport.h"
 #include "report/Output.h"
 #include "support/AssessmentFixture.h"
+#include "SamplePhoto.h"
 #include "Timings.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QFileInfo>
-#include <QPainter>
-#include <QRandomGenerator>
 
 #include <cstdio>
 
 using namespace kelvora;
 using namespace kelvora::test;
-
-namespace {
-
-// A photo-like JPEG of 640 x 480 pixels, as the webcam stores them.
-QByteArray photo(quint32 seed, QColor tint)
-{
-    QImage image(640, 480, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int noise = int(random.bounded(24));
-            image.setPixel(x, y,
-                           qRgb((tint.red() + x / 5 + noise) % 256,
-                                (tint.green() + y / 4 + noise) % 256, (tint.blue() + noise) % 256));
-        }
-    QPainter painter(&image);
-    painter.setBrush(QColor(230, 190, 160));
-    painter.drawEllipse(QPointF(320, 200), 110, 140);
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 80);
-    return bytes;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -58,8 +29,8 @@ int main(int argc, char* argv[])
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bench_assessment.pdf");
 
     AssessmentFixture fixture(Sqlite);
-    const QByteArray studentPhoto = photo(1, QColor(40, 90, 140));
-    const QByteArray logo = photo(2, QColor(140, 60, 40));
+    const QByteArray studentPhoto = bench::samplePhoto(1, QColor(40, 90, 140));
+    const QByteArray logo = bench::samplePhoto(2, QColor(140, 60, 40));
     fixture.own->execute(QStringLiteral("FotosAlunos"),
                          QStringLiteral("UPDATE FotosAlunos SET FOTO1 = ?"), {studentPhoto});
     fixture.own->execute(QStringLiteral("Moxcvar"),

@@ -3,13 +3,12 @@
 // file is. Run by hand: bench_report_pdf [output.pdf]
 #include "report/Output.h"
 #include "report/Report.h"
+#include "SamplePhoto.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QRandomGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -17,29 +16,6 @@
 using namespace kelvora::report;
 
 namespace {
-
-// A photo-like JPEG of 640 x 480 pixels, as the webcam stores them.
-QByteArray photo(quint32 seed, QColor tint)
-{
-    QImage image(640, 480, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int noise = int(random.bounded(24));
-            image.setPixel(x, y,
-                           qRgb((tint.red() + x / 5 + noise) % 256,
-                                (tint.green() + y / 4 + noise) % 256, (tint.blue() + noise) % 256));
-        }
-    QPainter painter(&image);
-    painter.setBrush(QColor(230, 190, 160));
-    painter.drawEllipse(QPointF(320, 200), 110, 140);
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 80);
-    return bytes;
-}
 
 std::unique_ptr<Report> document(const QByteArray& front, const QByteArray& side)
 {
@@ -116,8 +92,8 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     const QString output =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bench_report.pdf");
-    const QByteArray front = photo(1, QColor(40, 90, 140));
-    const QByteArray side = photo(2, QColor(140, 60, 40));
+    const QByteArray front = kelvora::bench::samplePhoto(1, QColor(40, 90, 140));
+    const QByteArray side = kelvora::bench::samplePhoto(2, QColor(140, 60, 40));
 
     double best = 1e9;
     for (int run = 1; run <= 5; ++run) {
