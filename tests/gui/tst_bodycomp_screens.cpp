@@ -5,7 +5,6 @@
 #include "domain/Clock.h"
 #include "domain/MessageTexts.h"
 #include "domain/UserRules.h"
-#include "gui/Screens.h"
 #include "gui/app/MainWindow.h"
 #include "gui/assessment/AssessmentContext.h"
 #include "gui/assessment/TestScreen.h"
@@ -24,8 +23,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
@@ -245,13 +242,8 @@ struct Hub {
     explicit Hub(const TestDatabase& db)
         : window(startMainWindow(db))
     {
-        window->logIn(MasterUserCode);
-        installScreens(*window);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
-        screen = window->mdiArea()->activeSubWindow()->widget();
-        auto* search = child<QLineEdit>(screen, "EDTMATRICULA");
-        search->setText(Number);
-        QTest::keyClick(search, Qt::Key_Return);
+        screen = openHubAsMaster(*window);
+        chooseHubStudent(screen, Number);
         click(screen, "SBINCLUIR");
     }
 

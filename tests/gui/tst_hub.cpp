@@ -6,7 +6,6 @@
 #include "domain/UserRules.h"
 #include "domain/YesNo.h"
 #include "domain/assessment/AssessmentSettings.h"
-#include "gui/Screens.h"
 #include "gui/app/MainWindow.h"
 #include "support/MainWindowStart.h"
 #include "support/ModalDialogs.h"
@@ -17,8 +16,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
@@ -55,10 +52,7 @@ struct Hub {
     Hub(const TestDatabase& db)
         : window(startMainWindow(db))
     {
-        window->logIn(MasterUserCode);
-        installScreens(*window);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
-        screen = window->mdiArea()->activeSubWindow()->widget();
+        screen = openHubAsMaster(*window);
     }
     template <typename T = QAbstractButton>
     T* find(const char* name) const
@@ -67,12 +61,7 @@ struct Hub {
     }
     bool enabled(const char* name) const { return find<QWidget>(name)->isEnabled(); }
     void click(const char* name) const { find(name)->click(); }
-    void chooseStudent() const
-    {
-        auto* field = find<QLineEdit>("EDTMATRICULA");
-        field->setText(Number);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
+    void chooseStudent() const { chooseHubStudent(screen, Number); }
     void chooseDate(int index) const
     {
         auto* box = find<QComboBox>("CBDATAEXAME");

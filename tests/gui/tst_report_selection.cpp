@@ -9,7 +9,6 @@
 #include "gui/app/MainWindow.h"
 #include "gui/reports/IntroductionEditor.h"
 #include "gui/reports/ReportSelectionDialog.h"
-#include "gui/Screens.h"
 #include "report/assessment/AssessmentReport.h"
 #include "support/MainWindowStart.h"
 #include "support/ModalDialogs.h"
@@ -25,8 +24,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -162,21 +159,13 @@ struct Hub {
     explicit Hub(const TestDatabase& db)
         : window(startMainWindow(db))
     {
-        window->logIn(MasterUserCode);
-        installScreens(*window);
-        window->menuItem(QStringLiteral("MNCLINICO"))->trigger();
-        screen = window->mdiArea()->activeSubWindow()->widget();
+        screen = openHubAsMaster(*window);
     }
     template <typename T = QAbstractButton> T* find(const char* name) const
     {
         return child<T>(screen, name);
     }
-    void chooseStudent() const
-    {
-        auto* field = find<QLineEdit>("EDTMATRICULA");
-        field->setText(Number);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
+    void chooseStudent() const { chooseHubStudent(screen, Number); }
 
     std::unique_ptr<MainWindow> window;
     QWidget* screen = nullptr;

@@ -1,7 +1,15 @@
 #include "support/MainWindowStart.h"
 
 #include "data/Connection.h"
+#include "domain/UserRules.h"
+#include "gui/Screens.h"
 #include "support/TestDatabase.h"
+#include "support/Widgets.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
 
 namespace kelvora::test {
 
@@ -15,6 +23,21 @@ std::unique_ptr<MainWindow> startMainWindow(const TestDatabase& db)
     if (!window->start())
         return nullptr;
     return window;
+}
+
+QWidget* openHubAsMaster(MainWindow& window)
+{
+    window.logIn(MasterUserCode);
+    installScreens(window);
+    window.menuItem(QStringLiteral("MNCLINICO"))->trigger();
+    return window.mdiArea()->activeSubWindow()->widget();
+}
+
+void chooseHubStudent(QWidget* hub, const QString& number)
+{
+    auto* search = child<QLineEdit>(hub, "EDTMATRICULA");
+    search->setText(number);
+    QTest::keyClick(search, Qt::Key_Return);
 }
 
 } // namespace kelvora::test
