@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "data/Connection.h"
+#include "data/ProtectedFiles.h"
 #include "data/StudentFile.h"
 #include "data/Students.h"
 #include "domain/DateText.h"
@@ -8,7 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 
 namespace kelvora::cli {
 
@@ -39,12 +39,9 @@ int importFile(Connection& own, const QString& fileName)
 int exportFile(Connection& own, const QString& fileName)
 {
     const QVector<QSqlRecord> students = Students::all(own);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(StudentFile::write(students)) < 0 || !file.commit()) {
-        err() << "O arquivo " << fileName << " não pode ser gravado: " << file.errorString()
-              << '\n';
+    const QString failure = ProtectedFiles::write(fileName, StudentFile::write(students));
+    if (!failure.isEmpty()) {
+        err() << "O arquivo " << fileName << " não pode ser gravado: " << failure << '\n';
         return ExitFailed;
     }
     out() << students.size() << " aluno(s) exportado(s).\n";

@@ -3,6 +3,7 @@
 #include "data/BackupFile.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 #include "domain/Clock.h"
 
 #include <QCryptographicHash>
@@ -19,8 +20,6 @@ namespace kelvora::Backup {
 
 namespace {
 
-using BackupFile::OwnerOnlyFile;
-using BackupFile::OwnerOnlyFolder;
 
 const QString Stamp = QStringLiteral("yyyyMMddHHmmss");
 
@@ -34,7 +33,7 @@ const QRegularExpression& namePattern()
 QString makeFolder(const QString& dataFolder, const QString& name)
 {
     const QString folder = folderOf(dataFolder);
-    if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, OwnerOnlyFolder))
+    if (!ProtectedFiles::makeFolder(folder))
         throw BackupFailed(name, QStringLiteral("a pasta %1 não pode ser criada").arg(folder));
     return folder;
 }
@@ -127,7 +126,7 @@ QString writeVerifiedAs(Connection& own, const QString& dataFolder,
     }
     BackupFile::syncToDisk(partial.path(), name);
     // Renaming never replaces an existing file.
-    if (!QFile::setPermissions(partial.path(), OwnerOnlyFile) ||
+    if (!ProtectedFiles::restrictFile(partial.path()) ||
         !QFile::rename(partial.path(), path))
         throw BackupFailed(name, QStringLiteral("o arquivo não pode receber o nome final"));
     partial.keep();

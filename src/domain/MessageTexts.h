@@ -69,6 +69,13 @@ inline const QString ConfirmaEnvioEmail = QStringLiteral("Confirma envio do e-ma
 inline const QString ProximoLimiteBanco = QStringLiteral("Próximo do Limite Banco de Dados\r");
 inline const QString ExcedeuLimiteBanco = QStringLiteral("Excedeu do Limite Banco de Dados\r");
 
+// The data folder, its databases or its backups may be read by other users of the machine.
+inline const QString PastaDeDadosAberta = QStringLiteral(
+    "Outros usuários deste computador podem ler a pasta de dados, com os dados de saúde dos "
+    "alunos. Restringir o acesso à pasta e aos seus arquivos somente ao seu usuário ?");
+inline const QString PastaDeDadosNaoProtegida =
+    QStringLiteral("O acesso à pasta de dados não pôde ser restrito ao seu usuário !");
+
 // Detail of the database message shown when a connection cannot be opened or is lost.
 inline const QString ProblemaNoBanco = QStringLiteral(
     "Problema no Banco de Dados ou não está Ativo !\n\rProblema na Rede ou não está Ativa !");

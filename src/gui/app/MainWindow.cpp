@@ -3,6 +3,7 @@
 #include "data/Companion.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 #include "data/ReferenceData.h"
 #include "data/Users.h"
 #include "domain/Clock.h"
@@ -107,9 +108,20 @@ bool MainWindow::start()
     } catch (const DataError& error) {
         Messages::showDataError(error);
     }
+    offerToProtectDataFolder();
     tick();
     m_timer.start();
     return true;
+}
+
+void MainWindow::offerToProtectDataFolder()
+{
+    const QString folder = m_own->folder();
+    if (ProtectedFiles::openToOthers(folder).isEmpty() ||
+        !Messages::ask(Msg::PastaDeDadosAberta, folder))
+        return;
+    if (!ProtectedFiles::protectFolder(folder))
+        Messages::inform(Msg::PastaDeDadosNaoProtegida, folder);
 }
 
 void MainWindow::readSettings()
