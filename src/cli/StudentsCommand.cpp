@@ -2,9 +2,11 @@
 
 #include "data/Connection.h"
 #include "data/ProtectedFiles.h"
+#include "data/StudentErasure.h"
 #include "data/StudentFile.h"
 #include "data/Students.h"
 #include "domain/DateText.h"
+#include "domain/MessageTexts.h"
 #include "domain/students/StudentRules.h"
 
 #include <QCommandLineParser>
@@ -62,6 +64,21 @@ int find(Connection& own, Students::Order order, const QString& wanted)
     return ExitOk;
 }
 
+int erase(Connection& own, const QString& number, const QString& masterPassword)
+{
+    if (!isMasterPassword(own, masterPassword)) {
+        err() << Msg::SenhaNaoConfere << " MESTRE\n";
+        return ExitRefused;
+    }
+    const StudentErasure::Outcome outcome = StudentErasure::erase(own, number);
+    if (outcome.rowCount() == 0) {
+        err() << Msg::MatriculaNaoCadastrada << ' ' << number << '\n';
+        return ExitRefused;
+    }
+    out() << StudentErasure::report(outcome).join(QLatin1Char('\n')) << '\n';
+    return ExitOk;
+}
+
 } // namespace
 
 int runStudents(const QStringList& arguments)
@@ -78,7 +95,12 @@ int runStudents(const QStringList& arguments)
         "  students export ARQUIVO.csv\n"
         "                 grava todos os alunos no mesmo formato, legível só pelo dono\n"
         "  students find (--name INÍCIO | --number N)\n"
-        "                 mostra matrícula, nome e data de nascimento"));
+        "                 mostra matrícula, nome e data de nascimento\n"
+        "  students erase --number N --yes\n"
+        "                 apaga o aluno, a foto e todas as suas avaliações, numa única\n"
+        "                 transação; lê a senha do usuário MESTRE na entrada padrão.\n"
+        "                 Os bancos companheiros não são tocados; os backups já gravados\n"
+        "                 guardam os dados até a retenção removê-los"));
     parser.addHelpOption();
     const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption name(QStringLiteral("name"),
@@ -86,21 +108,27 @@ int runStudents(const QStringList& arguments)
                                   QStringLiteral("INÍCIO"));
     const QCommandLineOption number(QStringLiteral("number"), QStringLiteral("Matrícula do aluno."),
                                     QStringLiteral("N"));
-    parser.addOptions({dir, name, number});
-    parser.addPositionalArgument(QStringLiteral("ação"), QStringLiteral("import, export ou find"));
+    const QCommandLineOption yes(QStringLiteral("yes"),
+                                 QStringLiteral("Confirma a exclusão de todos os dados do aluno."));
+    parser.addOptions({dir, name, number, yes});
+    parser.addPositionalArgument(QStringLiteral("ação"),
+                                 QStringLiteral("import, export, find ou erase"));
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(0);
+    const bool alone = positional.size() == 1;
     const bool withFile =
         (action == QLatin1String("import") || action == QLatin1String("export")) &&
         positional.size() == 2;
-    const bool finding = action == QLatin1String("find") && positional.size() == 1 &&
-                         parser.isSet(name) != parser.isSet(number);
-    if (!withFile && !finding) {
-        err() << "Use 'students import ARQUIVO', 'students export ARQUIVO' ou "
-                 "'students find --name INÍCIO | --number N'.\n\n"
+    const bool finding =
+        action == QLatin1String("find") && alone && parser.isSet(name) != parser.isSet(number);
+    const bool erasing = action == QLatin1String("erase") && alone && parser.isSet(number);
+    if (!withFile && !finding && !erasing) {
+        err() << "Use 'students import ARQUIVO', 'students export ARQUIVO', "
+                 "'students find --name INÍCIO | --number N' ou "
+                 "'students erase --number N --yes'.\n\n"
               << parser.helpText();
         return ExitUsage;
     }
@@ -108,12 +136,22 @@ int runStudents(const QStringList& arguments)
         err() << "Matrícula INCORRETA ! " << parser.value(number) << '\n';
         return ExitRefused;
     }
+    if (erasing && !parser.isSet(yes)) {
+        err() << "A exclusão apaga todos os dados do aluno e não pode ser desfeita: "
+                 "confirme com --yes. Nada foi apagado.\n";
+        return ExitRefused;
+    }
+    const QString masterPassword =
+        erasing ? readSecretLine(QStringLiteral("Senha do usuário MESTRE")) : QString();
+    const QString student = StudentRules::paddedNumber(parser.value(number));
 
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
         if (action == QLatin1String("import"))
             return importFile(own, positional.at(1));
         if (action == QLatin1String("export"))
             return exportFile(own, positional.at(1));
+        if (erasing)
+            return erase(own, student, masterPassword);
         return parser.isSet(number) ? find(own, Students::Order::ByNumber, parser.value(number))
                                     : find(own, Students::Order::ByName, parser.value(name));
     });

@@ -76,6 +76,14 @@ inline const QString PastaDeDadosAberta = QStringLiteral(
 inline const QString PastaDeDadosNaoProtegida =
     QStringLiteral("O acesso à pasta de dados não pôde ser restrito ao seu usuário !");
 
+// The erasure of a student in the register: two questions, the second naming the consequence.
+inline const QString ExcluirTodosOsDados = QStringLiteral("Excluir TODOS os dados do aluno ?");
+inline const QString ExclusaoDefinitiva = QStringLiteral(
+    "O cadastro, a foto e todas as avaliações do aluno serão apagados definitivamente e não "
+    "poderão ser recuperados pelo programa. Os backups já gravados guardam os dados até serem "
+    "removidos. Confirma a exclusão ?");
+inline const QString DadosDoAlunoExcluidos = QStringLiteral("Dados do aluno excluídos !");
+
 // Detail of the database message shown when a connection cannot be opened or is lost.
 inline const QString ProblemaNoBanco = QStringLiteral(
     "Problema no Banco de Dados ou não está Ativo !\n\rProblema na Rede ou não está Ativa !");

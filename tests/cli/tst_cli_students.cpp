@@ -2,6 +2,7 @@
 #include "data/Rows.h"
 #include "data/Students.h"
 #include "support/CliRun.h"
+#include "support/StudentRecords.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
@@ -194,6 +195,53 @@ private slots:
         QCOMPARE(none.out, QString());
         QCOMPARE(none.err, QStringLiteral("Nenhum aluno encontrado.\n"));
         QCOMPARE(students(db, {QStringLiteral("find")}).exitCode, 1);
+    }
+
+    // "erase" removes every row of the student with the master's password and --yes,
+    // and tells what it removed; without either, or for an unknown number, nothing
+    // changes.
+    void erase_data() { addBackendRows(); }
+    void erase()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        const QString erased = QStringLiteral("0000000042");
+        const QString kept = QStringLiteral("0000000043");
+        addStudentRecords(*db.connect(), erased, {QDate(2026, 1, 5)});
+        addStudentRecords(*db.connect(), kept, {QDate(2026, 1, 5)});
+        const QHash<QString, int> before = studentRowCounts(*db.connect(), erased);
+        const QHash<QString, int> keptBefore = studentRowCounts(*db.connect(), kept);
+        const QStringList erase{QStringLiteral("erase"), QStringLiteral("--number"), QStringLiteral("42")};
+        const QByteArray password = TestDatabase::MasterPassword.toUtf8() + '\n';
+
+        const CliRun unconfirmed = cli(QStringList{QStringLiteral("students")} + erase +
+                                       QStringList{QStringLiteral("--dir"), db.folder()}, password);
+        QCOMPARE(unconfirmed.exitCode, 2);
+        QVERIFY(unconfirmed.err.contains(QStringLiteral("--yes")));
+        const CliRun wrongPassword = students(db, erase + QStringList{QStringLiteral("--yes")});
+        QCOMPARE(wrongPassword.exitCode, 2);
+        QCOMPARE(wrongPassword.err, QStringLiteral("Senha não confere ! MESTRE\n"));
+        QCOMPARE(studentRowCounts(*db.connect(), erased), before);
+
+        const CliRun done = cli(QStringList{QStringLiteral("students"), QStringLiteral("erase"), QStringLiteral("--dir"),
+                                            db.folder(), QStringLiteral("--number"), QStringLiteral("42"),
+                                            QStringLiteral("--yes")},
+                                password);
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY2(done.out.startsWith(QStringLiteral("Linhas removidas, por tabela:\n")), qPrintable(done.out));
+        QVERIFY(done.out.contains(QStringLiteral("  Corporal: 1\n")));
+        QVERIFY(done.out.contains(QStringLiteral("Nenhum backup na pasta Backup guarda os dados deste aluno.\n")));
+        for (const auto& [table, rows] : studentRowCounts(*db.connect(), erased).asKeyValueRange())
+            QVERIFY2(rows == 0, qPrintable(table));
+        QCOMPARE(studentRowCounts(*db.connect(), kept), keptBefore);
+
+        const CliRun again = cli(QStringList{QStringLiteral("students"), QStringLiteral("erase"), QStringLiteral("--dir"),
+                                             db.folder(), QStringLiteral("--number"), QStringLiteral("42"),
+                                             QStringLiteral("--yes")},
+                                 password);
+        QCOMPARE(again.exitCode, 2);
+        QCOMPARE(again.err, QStringLiteral("Matrícula não Cadastrada 0000000042\n"));
     }
 };
 

@@ -16,6 +16,7 @@
 #include "gui/auth/LoginDialog.h"
 #include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/Messages.h"
+#include "gui/widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,25 +39,6 @@ enum Panel { UserPanel, BannerPanel, DatePanel, TimePanel };
 
 const QString Banner = QStringLiteral(
     "Kelvora - Sistema de Avaliação Física   *   Suporte técnico: suporte@kelvora.com.br   *   ");
-
-// Restores the cursor however the access check ends.
-class WaitCursor {
-public:
-    explicit WaitCursor(bool on)
-        : m_on(on)
-    {
-        if (m_on)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        if (m_on)
-            QApplication::restoreOverrideCursor();
-    }
-
-private:
-    bool m_on;
-};
 
 const char* const MenuCaptions[] = {"&Cadastro", "Avaliações", "Relatórios", "&Utilitários"};
 const char* const MenuNames[] = {"MNCADASTRO", "MNAVALIACOES", "MNRELATORIOS", "MNUTILITARIOS"};

@@ -10,6 +10,7 @@
 #include "gui/students/CaptureDialog.h"
 #include "gui/students/StudentForm.h"
 #include "gui/students/StudentGridModel.h"
+#include "gui/students/StudentPrivacy.h"
 #include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/ChoiceGrid.h"
 #include "gui/widgets/FileDialogs.h"
@@ -132,6 +133,8 @@ QWidget* StudentRegister::toolBar()
         {{"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, [this] { include(); }},
          {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, [this] { change(); }},
          {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, [this] { remove(); }},
+         {"Exclusão Total", "SBEXCLUSAOTOTAL", QStyle::SP_DialogDiscardButton,
+          [this] { eraseAll(); }},
          {"Procura de Alunos", "SBPROCURA", QStyle::SP_FileDialogContentsView,
           [this] { startSearch(); }},
          {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, [this] { closeChildScreen(this); }}},
@@ -324,6 +327,19 @@ void StudentRegister::remove()
         return;
     setMode(Mode::Delete);
     m_cancel->setFocus();
+}
+
+void StudentRegister::eraseAll()
+{
+    if (m_model->rowCount() == 0) {
+        Messages::inform(Msg::TabelaVazia, Alunos);
+        return;
+    }
+    if (!readCurrent())
+        return;
+    if (StudentPrivacy::erase(m_window, m_original.value(Students::Number).toString(),
+                              m_original.value(Students::Name).toString()))
+        reload();
 }
 
 void StudentRegister::confirm()

@@ -48,6 +48,8 @@ private:
     bool readCurrent();   // the current row as stored now into m_original
     void change();
     void remove();
+    // Everything held about the current student, at the student's request.
+    void eraseAll();
     void confirm();
     bool write();
     void cancel();
