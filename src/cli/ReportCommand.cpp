@@ -1,7 +1,9 @@
 #include "cli/CliCommand.h"
 
+#include "data/AssessmentRecord.h"
 #include "data/Companion.h"
 #include "data/Connection.h"
+#include "data/DataError.h"
 #include "data/DataLink.h"
 #include "data/FollowUpLists.h"
 #include "data/TrainingSheet.h"
@@ -11,6 +13,7 @@
 #include "domain/MessageTexts.h"
 #include "domain/Period.h"
 #include "domain/YesNo.h"
+#include "report/assessment/AssessmentReport.h"
 #include "report/lists/FollowUpReports.h"
 #include "report/Output.h"
 #include "report/training/TrainingSheetReport.h"
@@ -33,6 +36,8 @@ struct ReportOptions {
     QString user;
     QString student;
     QString routine;
+    QString date;
+    QString pages;
 };
 
 // The gym's name as the reports print it.
@@ -123,6 +128,67 @@ std::shared_ptr<Printable> trainingReport(Connection& own, const ReportOptions& 
         gymName(own), {options.student, student->value(QStringLiteral("NOME")).toString()}, *sheet);
 }
 
+// The pages named in `names` (comma-separated), or the default ticks of the settings
+// among those the assessment offers; nothing, after saying why, for a name unknown.
+std::optional<reportpages::PageSet> chosenPages(const QString& names,
+                                                const AssessmentRecord& record)
+{
+    const reportpages::PageSet printable = printablePages();
+    if (names.isEmpty()) {
+        // As the selection dialog ticks them for a user who may change assessments.
+        const reportpages::PageSet available =
+            reportpages::availablePages(record.settings(), record.protocolMarkers(), true);
+        reportpages::PageSet ticks;
+        for (const reportpages::PageBox page : reportpages::defaultTicks(available, record.settings()))
+            if (printable.count(page))
+                ticks.insert(page);
+        return ticks;
+    }
+    reportpages::PageSet ticks;
+    for (const QString& name : names.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const std::optional<reportpages::PageBox> page = reportpages::pageBoxNamed(name.trimmed());
+        if (!page || !printable.count(*page)) {
+            err() << Msg::DadoIncorreto << " --pages " << name.trimmed() << '\n';
+            return std::nullopt;
+        }
+        ticks = reportpages::withTick(ticks, *page);
+    }
+    return ticks;
+}
+
+std::shared_ptr<Printable> assessmentDocument(Connection& own, const ReportOptions& options)
+{
+    const QDate date = DateText::parse(options.date);
+    if (options.student.isEmpty() || !date.isValid()) {
+        err() << Msg::DadoIncorreto << " --student MATRÍCULA --date DD/MM/AAAA\n";
+        return nullptr;
+    }
+    const auto brandel = brandelBeside(own);
+    const Companion companion = Companion::fromSettings(own, *brandel, Nao);
+    std::optional<AssessmentRecord> record;
+    try {
+        record = AssessmentRecord::read(own, companion, options.student, date);
+    } catch (const NotFound& missing) {
+        if (missing.table() == QLatin1String("Exame"))
+            err() << Msg::NenhumResultado << " Exame\n";
+        else
+            err() << Msg::MatriculaNaoCadastrada << '\n';
+        return nullptr;
+    }
+    const std::optional<reportpages::PageSet> ticks = chosenPages(options.pages, *record);
+    if (!ticks)
+        return nullptr;
+    if (ticks->empty()) {
+        err() << Msg::SelecioneItem << '\n';
+        return nullptr;
+    }
+    // Said page by page, so that nobody takes a missing page for a forgotten tick.
+    for (const reportpages::PageBox page : pagesLeftOut(*record, *ticks))
+        err() << Msg::NenhumResultado << ' ' << QString::fromUtf8(reportpages::info(page).caption).trimmed()
+              << '\n';
+    return report::assessmentReport(*record, *ticks);
+}
+
 struct Document {
     const char* name;
     const char* summary;
@@ -135,6 +201,9 @@ const Document documents[] = {
      overdueReport},
     {"done", "avaliações feitas de --from a --to (dd/mm/aaaa), com --user CÓDIGO", doneReport},
     {"training", "ficha de exercício do aluno --student, treino --routine A a E", trainingReport},
+    {"assessment",
+     "avaliação do aluno --student na data --date DD/MM/AAAA, com --pages PÁGINA,...",
+     assessmentDocument},
 };
 
 } // namespace
@@ -173,12 +242,25 @@ int runReport(const QStringList& arguments)
                                   QStringLiteral("done: só as avaliações deste avaliador."),
                                   QStringLiteral("CÓDIGO"));
     const QCommandLineOption student(QStringLiteral("student"),
-                                     QStringLiteral("training: a matrícula do aluno."),
+                                     QStringLiteral("training, assessment: a matrícula do aluno."),
                                      QStringLiteral("MATRÍCULA"));
+    const QCommandLineOption date(QStringLiteral("date"),
+                                  QStringLiteral("assessment: a data do exame (DD/MM/AAAA)."),
+                                  QStringLiteral("DATA"));
+    QString pageNames;
+    for (const reportpages::PageBox page : printablePages())
+        pageNames += (pageNames.isEmpty() ? QString() : QStringLiteral(", ")) +
+                     QLatin1String(reportpages::info(page).name);
+    const QCommandLineOption pageList(
+        QStringLiteral("pages"),
+        QStringLiteral("assessment: as páginas, separadas por vírgulas (padrão: as marcadas "
+                       "nas configurações): ") +
+            pageNames + QLatin1Char('.'),
+        QStringLiteral("PÁGINAS"));
     const QCommandLineOption routine(QStringLiteral("routine"),
                                      QStringLiteral("training: o treino, de A a E (padrão A)."),
                                      QStringLiteral("TREINO"), QStringLiteral("A"));
-    parser.addOptions({dir, outFile, from, to, type, order, user, student, routine});
+    parser.addOptions({dir, outFile, from, to, type, order, user, student, routine, date, pageList});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -203,10 +285,15 @@ int runReport(const QStringList& arguments)
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
         const std::shared_ptr<Printable> report = chosen->build(
             own, {parser.value(from), parser.value(to), parser.value(type), parser.value(order),
-                  parser.value(user), parser.value(student), parser.value(routine)});
+                  parser.value(user), parser.value(student), parser.value(routine),
+                  parser.value(date), parser.value(pageList)});
         if (!report)
             return int(ExitRefused);
         const Pages pages = report->paginate(Clock::now());
+        if (pages.count() == 0) { // every page asked for was left out
+            nothingFound();
+            return int(ExitRefused);
+        }
         const QString failure = writePdf(pages, parser.value(outFile));
         if (!failure.isEmpty()) {
             err() << "Não foi possível gravar " << parser.value(outFile) << ": " << failure << '\n';

@@ -26,6 +26,8 @@ QString DataError::messageText() const
         return Msg::ErroBackup;
     case Kind::RestoreFailed:
         return Msg::ErroRestore;
+    case Kind::NotFound:
+        return Msg::NenhumResultado;
     }
     return {};
 }

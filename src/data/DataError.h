@@ -17,6 +17,7 @@ public:
         RowHeld,       // the row was changed, removed or taken by another station since it was read
         BackupFailed,  // a backup could not be written or did not check out; nothing was left
         RestoreFailed, // a backup was not put in place; the database is as it was
+        NotFound,      // the row asked for does not exist (a student, an assessment)
     };
 
     DataError(Kind kind, QString table, QString reason);
@@ -57,6 +58,15 @@ class RowHeld : public DataError {
 public:
     RowHeld(QString table, QString reason)
         : DataError(Kind::RowHeld, std::move(table), std::move(reason))
+    {
+    }
+};
+
+// `table` names what was looked for: the student table, or "Exame" for an assessment.
+class NotFound : public DataError {
+public:
+    NotFound(QString table, QString reason)
+        : DataError(Kind::NotFound, std::move(table), std::move(reason))
     {
     }
 };

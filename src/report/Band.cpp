@@ -1,5 +1,7 @@
 #include "report/Band.h"
 
+#include <algorithm>
+
 namespace kelvora::report {
 
 TextElement& Band::addText(const QRectF& frame, const QString& text)
@@ -44,6 +46,29 @@ Band& Band::addChild(double height)
         last = last->m_child.get();
     last->m_child = std::make_unique<Band>(height);
     return *last->m_child;
+}
+
+double Band::breakBefore(double height, const Measure& measure,
+                         const PrintContext& context) const
+{
+    // Lowering the cut for one element may cut another: go on until none is cut.
+    double cut = height;
+    for (bool lowered = true; lowered;) {
+        lowered = false;
+        for (size_t i = 0; i < m_elements.size(); ++i) {
+            const Element& element = *m_elements[i];
+            const double top = element.frame().top();
+            const double bottom = top + measure.elementHeights.at(int(i));
+            if (!element.isVisible() || top >= cut - 1e-6 || bottom <= cut + 1e-6)
+                continue;
+            const double kept = top + element.breakBefore(cut - top, context);
+            if (kept < cut - 1e-6) {
+                cut = std::max(0.0, kept);
+                lowered = true;
+            }
+        }
+    }
+    return cut;
 }
 
 Band::Measure Band::measure(const PrintContext& context) const

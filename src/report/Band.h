@@ -59,6 +59,11 @@ public:
     };
     Measure measure(const PrintContext& context) const;
 
+    // Where a band too tall for a page may be cut, at most `height` into it: no line
+    // of an element is cut in two, and an element that cannot be cut goes below.
+    // 0 when nothing can go above the cut.
+    double breakBefore(double height, const Measure& measure, const PrintContext& context) const;
+
 private:
     double m_height;
     bool m_enabled = true;

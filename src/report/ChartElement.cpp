@@ -103,8 +103,12 @@ ChartElement::Scale ChartElement::scale() const
     if (highest <= lowest)
         highest = lowest + 10;
     const double step = roundStep((highest - lowest) / 5);
-    // Room above the highest value for its label.
-    return {std::floor(lowest / step) * step, (std::floor(highest / step) + 1) * step, step};
+    // Room above the highest value for its label: a bar that ends just below the top
+    // of the scale would put its label on the chart's title.
+    double high = (std::floor(highest / step) + 1) * step;
+    if (m_valueLabels && high - highest < step / 2)
+        high += step;
+    return {std::floor(lowest / step) * step, high, step};
 }
 
 void ChartElement::paint(QPainter& painter, const QRectF& area, const PrintContext&) const

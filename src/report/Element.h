@@ -31,6 +31,15 @@ public:
     // frame's, or more for content that grows downwards.
     virtual double height(const PrintContext&) const { return m_frame.height(); }
 
+    // Where the element may be cut when its band goes on over a page break: the
+    // largest height from its top, at most `height`, that cuts no line in two. By
+    // default an element is kept whole: 0 moves all of it below the break.
+    virtual double breakBefore(double height, const PrintContext&) const
+    {
+        (void)height;
+        return 0;
+    }
+
     // Paints into `area`, in dots (see Units.h): the frame, grown to height().
     virtual void paint(QPainter& painter, const QRectF& area,
                        const PrintContext& context) const = 0;

@@ -43,18 +43,26 @@ void paintPage(QPainter& painter, const Page& page)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PlacedBand& placed : page.bands) {
+        const bool sliced = placed.shown >= 0;
+        const QRectF slice(0, placed.top, page.paperSize().width(), placed.shown);
+        painter.save();
+        if (sliced)
+            painter.setClipRect(dots(slice));
         const auto& elements = placed.band->elements();
         for (size_t i = 0; i < elements.size(); ++i) {
             const Element& element = *elements[i];
             if (!element.isVisible())
                 continue;
             const QRectF frame = element.frame();
-            const QRectF area(page.leftMargin + frame.left(), placed.top + frame.top(),
+            const QRectF area(page.leftMargin + frame.left(), placed.top - placed.from + frame.top(),
                               frame.width(), placed.measure.elementHeights.at(int(i)));
+            if (sliced && !area.intersects(slice))
+                continue;
             painter.save();
             element.paint(painter, dots(area), placed.context);
             painter.restore();
         }
+        painter.restore();
     }
 }
 

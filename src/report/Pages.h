@@ -17,6 +17,10 @@ struct PlacedBand {
     double top;
     Band::Measure measure;
     PrintContext context;
+    // A band taller than a page goes on over several: each shows the part from
+    // `from` millimetres into the band, `shown` millimetres tall (-1: all of it).
+    double from = 0;
+    double shown = -1;
 };
 
 // One A4 sheet of a rendering.

@@ -117,7 +117,7 @@ private:
     }
 
     // Bands of the body: on a new page when they do not fit above the footer. One
-    // too tall for any page is cut off at the page's bottom edge.
+    // too tall for a page of its own goes on over as many as it needs.
     void place(const Band& first, const PrintContext& bandContext)
     {
         for (const Band* band = &first; band; band = band->child()) {
@@ -126,14 +126,43 @@ private:
             PrintContext printed = bandContext;
             Band::Measure measure = band->measure(printed);
             if (m_y + measure.height > m_bottom + 1e-6 && !m_bodyEmpty) {
-                finishPage(false);
-                startPage();
+                nextPage();
                 printed.page = m_pageNumber;
                 measure = band->measure(printed);
             }
-            put(*band, measure, printed);
+            if (m_y + measure.height > m_bottom + 1e-6)
+                placeOverPages(*band, std::move(measure), printed);
+            else
+                put(*band, measure, printed);
             m_bodyEmpty = false;
         }
+    }
+
+    // A band taller than the room of a page, from the top of this one: each page
+    // shows the next part of it, cut between lines of its elements.
+    void placeOverPages(const Band& band, Band::Measure measure, PrintContext printed)
+    {
+        double from = 0;
+        for (;;) {
+            const double room = m_bottom - m_y;
+            if (measure.height - from <= room + 1e-6) {
+                putPart(band, measure, printed, from, measure.height - from);
+                return;
+            }
+            double cut = band.breakBefore(from + room, measure, printed);
+            if (cut <= from + 1e-6) // nothing can be cut off whole: cut where the page ends
+                cut = from + room;
+            putPart(band, measure, printed, from, cut - from);
+            from = cut;
+            nextPage();
+            printed.page = m_pageNumber;
+        }
+    }
+
+    void nextPage()
+    {
+        finishPage(false);
+        startPage();
     }
 
     void put(const Band& band, Band::Measure measure, const PrintContext& printed)
@@ -142,6 +171,13 @@ private:
             return;
         m_sheets.last().bands.append({&band, m_y, std::move(measure), printed});
         m_y += measure.height;
+    }
+
+    void putPart(const Band& band, const Band::Measure& measure, const PrintContext& printed,
+                 double from, double shown)
+    {
+        m_sheets.last().bands.append({&band, m_y, measure, printed, from, shown});
+        m_y += shown;
     }
 
     const Report& m_report;

@@ -5,6 +5,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextDocument>
 
 namespace kelvora::report {
@@ -68,16 +70,40 @@ double RichTextElement::height(const PrintContext& context) const
     return std::max(frame().height(), millimetres(document(context)->size().height()));
 }
 
+double RichTextElement::breakBefore(double height, const PrintContext& context) const
+{
+    const std::unique_ptr<QTextDocument> laidOut = document(context);
+    QAbstractTextDocumentLayout* layout = laidOut->documentLayout();
+    const double limit = dots(height);
+    double cut = 0;
+    for (QTextBlock block = laidOut->begin(); block.isValid(); block = block.next()) {
+        const double blockTop = layout->blockBoundingRect(block).top();
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const double bottom = blockTop + lines->lineAt(i).rect().bottom();
+            if (bottom > limit)
+                return millimetres(cut);
+            cut = bottom;
+        }
+    }
+    return millimetres(cut);
+}
+
 void RichTextElement::paint(QPainter& painter, const QRectF& area,
                             const PrintContext& context) const
 {
     const std::unique_ptr<QTextDocument> laidOut = document(context);
     painter.save();
     painter.translate(area.topLeft());
-    const QRectF clip(0, 0, area.width(), area.height());
+    // On a page that shows part of its band, only the lines of that part are drawn:
+    // the others would be hidden, yet still be text of the page.
+    QRectF clip(0, 0, area.width(), area.height());
+    if (painter.hasClipping())
+        clip &= painter.clipBoundingRect();
     painter.setClipRect(clip);
     QAbstractTextDocumentLayout::PaintContext paintContext;
-    paintContext.clip = clip;
+    // A line that only touches the part's edge belongs to the neighbouring page.
+    paintContext.clip = clip.adjusted(0, 1, 0, -1);
     paintContext.palette.setColor(QPalette::Text, Qt::black);
     laidOut->documentLayout()->draw(&painter, paintContext);
     painter.restore();

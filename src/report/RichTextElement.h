@@ -21,6 +21,7 @@ public:
     RichTextElement& setGrowsDown(bool grows);
 
     double height(const PrintContext& context) const override;
+    double breakBefore(double height, const PrintContext& context) const override;
     void paint(QPainter& painter, const QRectF& area, const PrintContext& context) const override;
 
 private:

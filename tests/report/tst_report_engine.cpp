@@ -359,6 +359,56 @@ private slots:
         QVERIFY(coloured(millimetres(110, 10, 90, 80), qRgb(128, 0, 0)) > 50);
     }
 
+    // A band taller than a page goes on over the next pages, cut between lines:
+    // every line printed once, the page frame on every page, the next band after it.
+    void bandTallerThanAPageGoesOnOverPages() {
+        Report report;
+        const double width = report.bandWidth();
+        report.pageHeader().setHeight(10);
+        report.pageHeader().addText({0, 0, width, 6}, QStringLiteral("CABEÇALHO"));
+        report.pageFooter().setHeight(10);
+        report.pageFooter().addText({0, 2, width, 6}, [](const PrintContext& context) {
+            return QStringLiteral("RODAPÉ ") + Source::pageNumber()(context);
+        });
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("Linha %1 do texto").arg(i, 3, 10, QLatin1Char('0'));
+        report.titleBand().setHeight(20);
+        report.titleBand().addText({0, 0, width, 8}, QStringLiteral("TÍTULO"));
+        report.titleBand().addRichText({0, 10, width, 5}, Source::fixed(lines.join('\n')));
+        report.summary().setHeight(8);
+        report.summary().addText({0, 1, width, 6}, QStringLiteral("FIM DO TEXTO"));
+
+        QTemporaryDir dir;
+        const QStringList pages = pageTexts(pdfOf(report, dir), true);
+        QVERIFY(pages.size() >= 3);
+        const QString all = pages.join(QLatin1Char('\n'));
+        for (const QString& line : lines)
+            QVERIFY2(all.count(line) == 1, qPrintable(line));
+        for (int p = 0; p < pages.size(); ++p) {
+            QVERIFY(pages.at(p).contains(QStringLiteral("CABEÇALHO")));
+            QVERIFY(pages.at(p).contains(QStringLiteral("RODAPÉ %1").arg(p + 1)));
+        }
+        QVERIFY(pages.last().indexOf(QStringLiteral("Linha 150")) <
+                pages.last().indexOf(QStringLiteral("FIM DO TEXTO")));
+    }
+
+    // A bar just below a round number gets one more step of scale, so that its
+    // value label stays under the chart's title.
+    void valueLabelsKeepRoomAboveTheHighestBar() {
+        Report report;
+        report.titleBand().setHeight(60);
+        report.titleBand()
+            .addChart({0, 0, 90, 50}, ChartElement::Kind::Bars)
+            .setTitle(QStringLiteral("Massa Magra"))
+            .addSeries({QString(), QColor(0, 128, 0), {49.65}})
+            .setValueLabels(true);
+        QTemporaryDir dir;
+        const QString text = pageTexts(pdfOf(report, dir)).join(QString());
+        QVERIFY(text.contains(QStringLiteral("49,65")));
+        QVERIFY(text.contains(QStringLiteral("60")));
+    }
+
     void compositeAsksForItsMembersBeforeEachRendering() {
         int asked = 0;
         const auto member = [](const QString& text, QPageLayout::Orientation orientation) {
