@@ -148,9 +148,9 @@ const QVector<CliCommand>& commands()
         {"restore", "substitui o banco de dados por um backup", runRestore},
         {"empty", "apaga as avaliações de um ano e dos anteriores, após um backup", runEmpty},
         {"students",
-         "cadastro de alunos: importa, exporta, procura e exclusão total (import, export, "
-         "find, erase)",
-         runStudents},
+         "cadastro de alunos: importa, exporta, procura, dossiê e exclusão total (import, "
+         "export, find, dossier, erase)",
+         runStudents, CliCommand::Needs::Painting},
     };
     return list;
 }

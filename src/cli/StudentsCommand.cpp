@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
 
+#include "data/Companion.h"
 #include "data/Connection.h"
+#include "data/DataLink.h"
 #include "data/ProtectedFiles.h"
 #include "data/StudentErasure.h"
 #include "data/StudentFile.h"
@@ -8,6 +10,8 @@
 #include "domain/DateText.h"
 #include "domain/MessageTexts.h"
 #include "domain/students/StudentRules.h"
+#include "domain/YesNo.h"
+#include "report/dossier/StudentDossier.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -64,6 +68,26 @@ int find(Connection& own, Students::Order order, const QString& wanted)
     return ExitOk;
 }
 
+int dossier(Connection& own, const QString& number, const QString& fileName)
+{
+    const std::unique_ptr<Connection> brandel = Connection::fromFile(
+        Connection::Brandel, own.folder(), QLatin1String(DataLinkFile::Brandel));
+    brandel->open();
+    const Companion companion = Companion::fromSettings(own, *brandel, Nao);
+    const StudentDossier dossier = StudentDossier::collect(own, companion, number);
+    if (dossier.isEmpty()) {
+        err() << Msg::MatriculaNaoCadastrada << ' ' << number << '\n';
+        return ExitRefused;
+    }
+    const QString failure = dossier.save(fileName);
+    if (!failure.isEmpty()) {
+        err() << "O arquivo " << fileName << " não pode ser gravado: " << failure << '\n';
+        return ExitFailed;
+    }
+    out() << dossier.summary() << '\n';
+    return ExitOk;
+}
+
 int erase(Connection& own, const QString& number, const QString& masterPassword)
 {
     if (!isMasterPassword(own, masterPassword)) {
@@ -96,6 +120,10 @@ int runStudents(const QStringList& arguments)
         "                 grava todos os alunos no mesmo formato, legível só pelo dono\n"
         "  students find (--name INÍCIO | --number N)\n"
         "                 mostra matrícula, nome e data de nascimento\n"
+        "  students dossier --number N --out ARQUIVO.zip\n"
+        "                 grava, legível só pelo dono, tudo o que o programa guarda do\n"
+        "                 aluno: o relatório de cada avaliação em PDF, todas as linhas\n"
+        "                 em JSON, as fotos em JPEG e um LEIA-ME que explica cada arquivo\n"
         "  students erase --number N --yes\n"
         "                 apaga o aluno, a foto e todas as suas avaliações, numa única\n"
         "                 transação; lê a senha do usuário MESTRE na entrada padrão.\n"
@@ -108,11 +136,13 @@ int runStudents(const QStringList& arguments)
                                   QStringLiteral("INÍCIO"));
     const QCommandLineOption number(QStringLiteral("number"), QStringLiteral("Matrícula do aluno."),
                                     QStringLiteral("N"));
+    const QCommandLineOption outFile(QStringLiteral("out"), QStringLiteral("Arquivo do dossiê."),
+                                     QStringLiteral("ARQUIVO.zip"));
     const QCommandLineOption yes(QStringLiteral("yes"),
                                  QStringLiteral("Confirma a exclusão de todos os dados do aluno."));
-    parser.addOptions({dir, name, number, yes});
+    parser.addOptions({dir, name, number, outFile, yes});
     parser.addPositionalArgument(QStringLiteral("ação"),
-                                 QStringLiteral("import, export, find ou erase"));
+                                 QStringLiteral("import, export, find, dossier ou erase"));
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -124,10 +154,13 @@ int runStudents(const QStringList& arguments)
         positional.size() == 2;
     const bool finding =
         action == QLatin1String("find") && alone && parser.isSet(name) != parser.isSet(number);
+    const bool dossierWanted = action == QLatin1String("dossier") && alone &&
+                               parser.isSet(number) && parser.isSet(outFile);
     const bool erasing = action == QLatin1String("erase") && alone && parser.isSet(number);
-    if (!withFile && !finding && !erasing) {
+    if (!withFile && !finding && !dossierWanted && !erasing) {
         err() << "Use 'students import ARQUIVO', 'students export ARQUIVO', "
-                 "'students find --name INÍCIO | --number N' ou "
+                 "'students find --name INÍCIO | --number N', "
+                 "'students dossier --number N --out ARQUIVO.zip' ou "
                  "'students erase --number N --yes'.\n\n"
               << parser.helpText();
         return ExitUsage;
@@ -150,6 +183,8 @@ int runStudents(const QStringList& arguments)
             return importFile(own, positional.at(1));
         if (action == QLatin1String("export"))
             return exportFile(own, positional.at(1));
+        if (dossierWanted)
+            return dossier(own, student, parser.value(outFile));
         if (erasing)
             return erase(own, student, masterPassword);
         return parser.isSet(number) ? find(own, Students::Order::ByNumber, parser.value(number))

@@ -76,6 +76,10 @@ inline const QString PastaDeDadosAberta = QStringLiteral(
 inline const QString PastaDeDadosNaoProtegida =
     QStringLiteral("O acesso à pasta de dados não pôde ser restrito ao seu usuário !");
 
+// The dossier of a student: everything the program holds about them.
+inline const QString DossieGravado = QStringLiteral("Dossiê do aluno gravado !");
+inline const QString DossieNaoGravado = QStringLiteral("Dossiê do aluno não gravado !");
+
 // The erasure of a student in the register: two questions, the second naming the consequence.
 inline const QString ExcluirTodosOsDados = QStringLiteral("Excluir TODOS os dados do aluno ?");
 inline const QString ExclusaoDefinitiva = QStringLiteral(

@@ -418,6 +418,46 @@ private slots:
         QCOMPARE(screen.grid->model()->rowCount(), 1);
     }
 
+    // "Dossiê": stored where the user chooses, as a ZIP only its owner may read; a
+    // cancelled dialog stores nothing, and a user without the right to the assessments
+    // is refused.
+    void dossier()
+    {
+        TestDatabase db(Sqlite);
+        db.install();
+        db.addUser(QStringLiteral("07"), QStringLiteral("USUARIO"), QStringLiteral("SENHA7"),
+                   {{QStringLiteral("C_ALUNOS"), QStringLiteral("Sim")}, {QStringLiteral("A_DADOS"), QStringLiteral("Não")}});
+        const QString number = QStringLiteral("0000000005");
+        addStudentRecords(*db.connect(), number, {QDate(2026, 2, 2)});
+        Register screen(db);
+        screen.select(number);
+        QTemporaryDir dir;
+        ScriptedMessages messages;
+        ScriptedFileDialogs dialogs;
+        dialogs.answerFile(QString());
+        dialogs.answerFile(dir.filePath(QStringLiteral("maria")));
+
+        screen.click("SBDOSSIE");
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(dialogs.asked().last().proposed, db.folder() + QStringLiteral("/Dossie_0000000005.zip"));
+        screen.click("SBDOSSIE");
+
+        QCOMPARE(messages.texts(), QStringList{Msg::DossieGravado});
+        QVERIFY2(messages.shown().last().detail.startsWith(QStringLiteral("Dossiê da matrícula 0000000005: 1 relatório(s)")),
+                 qPrintable(messages.shown().last().detail));
+        const QString zip = dir.filePath(QStringLiteral("maria.zip"));
+        QVERIFY(QFile(zip).size() > 1000);
+        QCOMPARE(QFile::permissions(zip) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        QVERIFY(screen.browsing());
+
+        messages.clear();
+        screen.window->logIn(QStringLiteral("07"));
+        screen.window->setLocalAuthorization([](MainWindow&) { return std::optional<QString>(); });
+        screen.click("SBDOSSIE");
+        QCOMPARE(messages.texts(), QStringList{Msg::UsuarioSemAcesso});
+        QCOMPARE(dialogs.asked().size(), 2);
+    }
+
     // "Exclusão Total": for the master or a user with the right to delete students (or
     // one who authorises), after two questions; a refusal at any step changes nothing.
     // Done, no row of the student is left in any own table, and the other student and

@@ -133,6 +133,7 @@ QWidget* StudentRegister::toolBar()
         {{"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, [this] { include(); }},
          {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, [this] { change(); }},
          {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, [this] { remove(); }},
+         {"Dossiê", "SBDOSSIE", QStyle::SP_DialogSaveButton, [this] { storeDossier(); }},
          {"Exclusão Total", "SBEXCLUSAOTOTAL", QStyle::SP_DialogDiscardButton,
           [this] { eraseAll(); }},
          {"Procura de Alunos", "SBPROCURA", QStyle::SP_FileDialogContentsView,
@@ -329,13 +330,25 @@ void StudentRegister::remove()
     m_cancel->setFocus();
 }
 
-void StudentRegister::eraseAll()
+bool StudentRegister::readChosen()
 {
     if (m_model->rowCount() == 0) {
         Messages::inform(Msg::TabelaVazia, Alunos);
-        return;
+        return false;
     }
-    if (!readCurrent())
+    return readCurrent();
+}
+
+void StudentRegister::storeDossier()
+{
+    if (readChosen())
+        StudentPrivacy::storeDossier(m_window, this,
+                                     m_original.value(Students::Number).toString());
+}
+
+void StudentRegister::eraseAll()
+{
+    if (!readChosen())
         return;
     if (StudentPrivacy::erase(m_window, m_original.value(Students::Number).toString(),
                               m_original.value(Students::Name).toString()))
