@@ -55,7 +55,8 @@ QString readSecretLine(const QString& prompt)
 bool isMasterPassword(const Connection& own, const QString& password)
 {
     const std::optional<QSqlRecord> master = Users::find(own, MasterUserCode);
-    return master && PasswordHash::verify(master->value(QStringLiteral("SENHA")).toString(), password);
+    return master &&
+           PasswordHash::verify(master->value(QStringLiteral("SENHA")).toString(), password);
 }
 
 QCommandLineOption dataFolderOption()

@@ -20,7 +20,6 @@ namespace kelvora::Backup {
 
 namespace {
 
-
 const QString Stamp = QStringLiteral("yyyyMMddHHmmss");
 
 // "Kelvora", the 14 digits of the moment, and for the emptying's backups the year.
@@ -126,8 +125,7 @@ QString writeVerifiedAs(Connection& own, const QString& dataFolder,
     }
     BackupFile::syncToDisk(partial.path(), name);
     // Renaming never replaces an existing file.
-    if (!ProtectedFiles::restrictFile(partial.path()) ||
-        !QFile::rename(partial.path(), path))
+    if (!ProtectedFiles::restrictFile(partial.path()) || !QFile::rename(partial.path(), path))
         throw BackupFailed(name, QStringLiteral("o arquivo não pode receber o nome final"));
     partial.keep();
     return path;
@@ -213,9 +211,8 @@ QVector<Stored> storedIn(const QString& folder)
             backups.append({name, made, match.capturedLength(2) > 0});
     }
     // The stamp makes the names sort by age.
-    std::sort(backups.begin(), backups.end(), [](const Stored& a, const Stored& b) {
-        return a.file.toUpper() > b.file.toUpper();
-    });
+    std::sort(backups.begin(), backups.end(),
+              [](const Stored& a, const Stored& b) { return a.file.toUpper() > b.file.toUpper(); });
     return backups;
 }
 

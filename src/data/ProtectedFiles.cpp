@@ -11,14 +11,14 @@ namespace kelvora::ProtectedFiles {
 
 namespace {
 
-constexpr QFile::Permissions OthersMayUse = QFile::ReadGroup | QFile::WriteGroup |
-                                            QFile::ExeGroup | QFile::ReadOther |
-                                            QFile::WriteOther | QFile::ExeOther;
+constexpr QFile::Permissions OthersMayUse = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 // Every entry below `folder`, hidden ones included, symbolic links not followed.
 QDirIterator everythingIn(const QString& folder)
 {
-    return QDirIterator(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    return QDirIterator(folder,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
 }
 

@@ -21,10 +21,10 @@ bool Application::notify(QObject* receiver, QEvent* event)
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
         ErrorLog::append(m_dataFolder, ErrorLog::failureOf(error) + QStringLiteral(" em ") +
-                                            ErrorLog::placeOf(receiver));
+                                           ErrorLog::placeOf(receiver));
     } catch (...) {
-        ErrorLog::append(m_dataFolder, QStringLiteral("exceção desconhecida em ") +
-                                            ErrorLog::placeOf(receiver));
+        ErrorLog::append(m_dataFolder,
+                         QStringLiteral("exceção desconhecida em ") + ErrorLog::placeOf(receiver));
     }
     return false;
 }

@@ -43,9 +43,8 @@ void storeDossier(MainWindow& window, QWidget* parent, const QString& number)
     QString summary;
     try {
         WaitCursor wait;
-        const Companion companion =
-            Companion::fromSettings(window.ownConnection(), window.brandelConnection(),
-                                    window.activeStudentsSetting());
+        const Companion companion = Companion::fromSettings(
+            window.ownConnection(), window.brandelConnection(), window.activeStudentsSetting());
         const StudentDossier dossier =
             StudentDossier::collect(window.ownConnection(), companion, number);
         failure = dossier.save(file);

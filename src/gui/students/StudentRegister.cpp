@@ -342,8 +342,7 @@ bool StudentRegister::readChosen()
 void StudentRegister::storeDossier()
 {
     if (readChosen())
-        StudentPrivacy::storeDossier(m_window, this,
-                                     m_original.value(Students::Number).toString());
+        StudentPrivacy::storeDossier(m_window, this, m_original.value(Students::Number).toString());
 }
 
 void StudentRegister::eraseAll()

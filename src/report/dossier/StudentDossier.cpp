@@ -125,10 +125,9 @@ void StudentDossier::addRows(Connection& own, const QString& number)
                     row.insert(column.name, jsonOf(value, column.type));
                     continue;
                 }
-                const QString file = PhotoFolder + QStringLiteral("%1-%2-%3.jpg")
-                                                       .arg(name)
-                                                       .arg(rows.size() + 1)
-                                                       .arg(column.name);
+                const QString file =
+                    PhotoFolder +
+                    QStringLiteral("%1-%2-%3.jpg").arg(name).arg(rows.size() + 1).arg(column.name);
                 m_archive.add(file, photo, now);
                 row.insert(column.name, file);
                 ++m_photos;
@@ -146,8 +145,7 @@ void StudentDossier::addRows(Connection& own, const QString& number)
     m_archive.add(ReadMeFile, readMe(number, now).toUtf8(), now);
 }
 
-void StudentDossier::addReports(Connection& own, const Companion& companion,
-                                const QString& number)
+void StudentDossier::addReports(Connection& own, const Companion& companion, const QString& number)
 {
     for (const QDate& date : AssessmentRecord::examDates(own, number)) {
         std::optional<AssessmentRecord> read;
@@ -165,8 +163,8 @@ void StudentDossier::addReports(Connection& own, const Companion& companion,
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         if (!report::writePdf(report->paginate(now), pdf)) {
-            m_failure = QStringLiteral("o relatório de %1 não pôde ser gerado")
-                            .arg(DateText::format(date));
+            m_failure =
+                QStringLiteral("o relatório de %1 não pôde ser gerado").arg(DateText::format(date));
             return;
         }
         m_archive.add(ReportFolder + record.title() + QStringLiteral(".pdf"), pdf.data(), now);
