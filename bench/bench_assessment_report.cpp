@@ -3,13 +3,13 @@
 // comparisons, read from the database and written to PDF. Prints how long that takes
 // (goal: under 0.5 s) and how big the file is against its JPEG bytes (goal: no more
 // than 150 kB above them). Runs on SQLite. Run by hand: bench_assessment_report [out.pdf]
-#include "Timings.h"
 #include "data/AssessmentRecord.h"
 #include "data/Companion.h"
 #include "domain/YesNo.h"
-#include "report/Output.h"
 #include "report/assessment/AssessmentReport.h"
+#include "report/Output.h"
 #include "support/AssessmentFixture.h"
+#include "Timings.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -74,7 +74,8 @@ int main(int argc, char* argv[])
         timer.start();
         const AssessmentRecord record = AssessmentRecord::read(
             *fixture.own, companion, AssessmentFixture::Number, AssessmentFixture::Third);
-        const auto report = kelvora::report::assessmentReport(record, kelvora::report::printablePages());
+        const auto report =
+            kelvora::report::assessmentReport(record, kelvora::report::printablePages());
         const kelvora::report::Pages pages = report->paginate(QDateTime::currentDateTime());
         const QString failure = kelvora::report::writePdf(pages, output);
         if (!failure.isEmpty()) {

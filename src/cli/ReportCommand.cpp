@@ -139,7 +139,8 @@ std::optional<reportpages::PageSet> chosenPages(const QString& names,
         const reportpages::PageSet available =
             reportpages::availablePages(record.settings(), record.protocolMarkers(), true);
         reportpages::PageSet ticks;
-        for (const reportpages::PageBox page : reportpages::defaultTicks(available, record.settings()))
+        for (const reportpages::PageBox page :
+             reportpages::defaultTicks(available, record.settings()))
             if (printable.count(page))
                 ticks.insert(page);
         return ticks;
@@ -184,8 +185,8 @@ std::shared_ptr<Printable> assessmentDocument(Connection& own, const ReportOptio
     }
     // Said page by page, so that nobody takes a missing page for a forgotten tick.
     for (const reportpages::PageBox page : pagesLeftOut(*record, *ticks))
-        err() << Msg::NenhumResultado << ' ' << QString::fromUtf8(reportpages::info(page).caption).trimmed()
-              << '\n';
+        err() << Msg::NenhumResultado << ' '
+              << QString::fromUtf8(reportpages::info(page).caption).trimmed() << '\n';
     return report::assessmentReport(*record, *ticks);
 }
 
@@ -201,8 +202,7 @@ const Document documents[] = {
      overdueReport},
     {"done", "avaliações feitas de --from a --to (dd/mm/aaaa), com --user CÓDIGO", doneReport},
     {"training", "ficha de exercício do aluno --student, treino --routine A a E", trainingReport},
-    {"assessment",
-     "avaliação do aluno --student na data --date DD/MM/AAAA, com --pages PÁGINA,...",
+    {"assessment", "avaliação do aluno --student na data --date DD/MM/AAAA, com --pages PÁGINA,...",
      assessmentDocument},
 };
 
@@ -260,7 +260,8 @@ int runReport(const QStringList& arguments)
     const QCommandLineOption routine(QStringLiteral("routine"),
                                      QStringLiteral("training: o treino, de A a E (padrão A)."),
                                      QStringLiteral("TREINO"), QStringLiteral("A"));
-    parser.addOptions({dir, outFile, from, to, type, order, user, student, routine, date, pageList});
+    parser.addOptions(
+        {dir, outFile, from, to, type, order, user, student, routine, date, pageList});
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
@@ -283,10 +284,10 @@ int runReport(const QStringList& arguments)
     }
 
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
-        const std::shared_ptr<Printable> report = chosen->build(
-            own, {parser.value(from), parser.value(to), parser.value(type), parser.value(order),
-                  parser.value(user), parser.value(student), parser.value(routine),
-                  parser.value(date), parser.value(pageList)});
+        const std::shared_ptr<Printable> report =
+            chosen->build(own, {parser.value(from), parser.value(to), parser.value(type),
+                                parser.value(order), parser.value(user), parser.value(student),
+                                parser.value(routine), parser.value(date), parser.value(pageList)});
         if (!report)
             return int(ExitRefused);
         const Pages pages = report->paginate(Clock::now());

@@ -54,9 +54,8 @@ QString assessmentRows(const AssessmentTable& table)
                               "ON P.POSTURAL = E.POSTURAL "
                               "WHERE E.MATRICULA = ? AND E.DATA >= ? AND E.DATA < ? "
                               "ORDER BY E.ORDEM");
-    const QString order = table.dateColumn == QLatin1String("DATA")
-                              ? QStringLiteral(" ORDER BY TEMPO")
-                              : QString();
+    const QString order =
+        table.dateColumn == QLatin1String("DATA") ? QStringLiteral(" ORDER BY TEMPO") : QString();
     return QStringLiteral("SELECT * FROM %1 WHERE MATRICULA = ? AND %2 >= ? AND %2 < ?%3")
         .arg(table.table, table.dateColumn, order);
 }
@@ -131,18 +130,18 @@ AssessmentRecord AssessmentRecord::read(Connection& own, const Companion& compan
 
     // Histories end at the exam date: a report of an older assessment compares it
     // with what came before it, never with later assessments.
-    QSqlQuery bodyComposition = own.select(
-        Corporal,
-        QStringLiteral("SELECT * FROM Corporal WHERE MATRICULA = ? AND DATAEXAME < ? "
-                       "ORDER BY DATAEXAME"),
-        {registration, nextDay});
+    QSqlQuery bodyComposition =
+        own.select(Corporal,
+                   QStringLiteral("SELECT * FROM Corporal WHERE MATRICULA = ? AND DATAEXAME < ? "
+                                  "ORDER BY DATAEXAME"),
+                   {registration, nextDay});
     data->bodyComposition = rowsOf(bodyComposition);
-    QSqlQuery perimetry = own.select(
-        Muscular,
-        QStringLiteral("SELECT * FROM Muscular WHERE MATRICULA = ? AND DATAEXAME < ? "
-                       "ORDER BY DATAEXAME DESC LIMIT %1")
-            .arg(HistoryLength),
-        {registration, nextDay});
+    QSqlQuery perimetry =
+        own.select(Muscular,
+                   QStringLiteral("SELECT * FROM Muscular WHERE MATRICULA = ? AND DATAEXAME < ? "
+                                  "ORDER BY DATAEXAME DESC LIMIT %1")
+                       .arg(HistoryLength),
+                   {registration, nextDay});
     data->perimetryHistory = rowsOf(perimetry);
     std::reverse(data->perimetryHistory.begin(), data->perimetryHistory.end());
 
@@ -267,8 +266,8 @@ const AssessmentRecord::Row* AssessmentRecord::row(const QString& table) const
     return found.isEmpty() ? nullptr : &found.first();
 }
 
-QList<AssessmentRecord::Row> AssessmentRecord::bodyCompositionHistory(
-    bodycomp::Protocol protocol) const
+QList<AssessmentRecord::Row>
+AssessmentRecord::bodyCompositionHistory(bodycomp::Protocol protocol) const
 {
     QList<Row> history;
     for (const Row& row : m_data->bodyComposition)

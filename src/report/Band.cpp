@@ -48,8 +48,7 @@ Band& Band::addChild(double height)
     return *last->m_child;
 }
 
-double Band::breakBefore(double height, const Measure& measure,
-                         const PrintContext& context) const
+double Band::breakBefore(double height, const Measure& measure, const PrintContext& context) const
 {
     // Lowering the cut for one element may cut another: go on until none is cut.
     double cut = height;

@@ -31,6 +31,12 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
 
+    // A band that does not fit below what the page holds starts the next page, kept
+    // in one piece where it can; a band of running text rather goes on from where it
+    // stands, over as many pages as it needs.
+    bool isKeptTogether() const { return m_keptTogether; }
+    void setKeptTogether(bool kept) { m_keptTogether = kept; }
+
     TextElement& addText(const QRectF& frame, const QString& text);
     TextElement& addText(const QRectF& frame, TextSource source);
     TextElement& addField(const QRectF& frame, const QString& column);
@@ -67,6 +73,7 @@ public:
 private:
     double m_height;
     bool m_enabled = true;
+    bool m_keptTogether = true;
     std::vector<std::unique_ptr<Element>> m_elements;
     std::unique_ptr<Band> m_child;
 };

@@ -54,8 +54,9 @@ void paintPage(QPainter& painter, const Page& page)
             if (!element.isVisible())
                 continue;
             const QRectF frame = element.frame();
-            const QRectF area(page.leftMargin + frame.left(), placed.top - placed.from + frame.top(),
-                              frame.width(), placed.measure.elementHeights.at(int(i)));
+            const QRectF area(page.leftMargin + frame.left(),
+                              placed.top - placed.from + frame.top(), frame.width(),
+                              placed.measure.elementHeights.at(int(i)));
             if (sliced && !area.intersects(slice))
                 continue;
             painter.save();

@@ -125,7 +125,7 @@ private:
                 continue;
             PrintContext printed = bandContext;
             Band::Measure measure = band->measure(printed);
-            if (m_y + measure.height > m_bottom + 1e-6 && !m_bodyEmpty) {
+            if (m_y + measure.height > m_bottom + 1e-6 && !m_bodyEmpty && band->isKeptTogether()) {
                 nextPage();
                 printed.page = m_pageNumber;
                 measure = band->measure(printed);
@@ -138,8 +138,8 @@ private:
         }
     }
 
-    // A band taller than the room of a page, from the top of this one: each page
-    // shows the next part of it, cut between lines of its elements.
+    // A band taller than the room left on this page: each page shows the next part
+    // of it, cut between lines of its elements.
     void placeOverPages(const Band& band, Band::Measure measure, PrintContext printed)
     {
         double from = 0;
@@ -150,10 +150,12 @@ private:
                 return;
             }
             double cut = band.breakBefore(from + room, measure, printed);
-            if (cut <= from + 1e-6) // nothing can be cut off whole: cut where the page ends
+            if (cut <= from + 1e-6 && m_bodyEmpty) // nothing whole fits a page: cut at its end
                 cut = from + room;
-            putPart(band, measure, printed, from, cut - from);
-            from = cut;
+            if (cut > from + 1e-6) {
+                putPart(band, measure, printed, from, cut - from);
+                from = cut;
+            }
             nextPage();
             printed.page = m_pageNumber;
         }
@@ -178,6 +180,7 @@ private:
     {
         m_sheets.last().bands.append({&band, m_y, measure, printed, from, shown});
         m_y += shown;
+        m_bodyEmpty = false;
     }
 
     const Report& m_report;

@@ -22,7 +22,8 @@ namespace kelvora::report {
 //   its footer after the last; the data comes sorted by those columns;
 // - the summary once, after the last detail;
 // - the page footer at the bottom of every page.
-// Every band prints with the chain of its children right after it.
+// Every band prints with the chain of its children right after it. A band taller than
+// the room of a page goes on over the next pages, cut between lines of its text.
 class Report : public Printable {
 public:
     // Rows that share the value of `column` form one group. Its header prints with

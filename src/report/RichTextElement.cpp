@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace kelvora::report {
 

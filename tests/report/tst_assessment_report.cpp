@@ -191,6 +191,31 @@ private slots:
         QVERIFY(!pages.join(QLatin1Char('\n')).contains(QStringLiteral("Faulkner")));
     }
 
+    // A long introduction starts under the personal data and goes on over the next
+    // sheet, with the page's frame, before the body-composition pages.
+    void longIntroductionGoesOnOverPages()
+    {
+        Rendering rendering(Sqlite);
+        QStringList lines;
+        for (int i = 1; i <= 70; ++i)
+            lines << QStringLiteral("Parágrafo %1 da introdução.").arg(i, 2, 10, QLatin1Char('0'));
+        rendering.fixture.own->execute(QStringLiteral("Moxcvar"),
+                                       QStringLiteral("UPDATE Moxcvar SET MEMOINTRODUCAO = ?"),
+                                       {lines.join(QLatin1Char('\n'))});
+        const QStringList pages = rendering.pages(
+            AssessmentFixture::Third, {PageBox::Introduction, PageBox::Pollock3});
+        QCOMPARE(pages.size(), 3);
+        QVERIFY(pages.at(0).contains(QStringLiteral("DADOS PESSOAIS")));
+        QVERIFY(pages.at(0).contains(lines.first()));
+        QVERIFY(pages.at(1).contains(lines.last()));
+        QVERIFY(pages.at(1).contains(QStringLiteral("Data do Exame : 15/03/2021")));
+        QVERIFY(pages.at(1).contains(Footer));
+        const QString all = pages.join(QLatin1Char('\n'));
+        for (const QString& line : lines)
+            QVERIFY2(all.count(line) == 1, qPrintable(line));
+        QVERIFY(pages.at(2).contains(SectionTitle));
+    }
+
     // The settings decide the result blocks and the index's formula; "Outras Dobras"
     // only when one of them was measured.
     void settingsShapeThePages()

@@ -9,8 +9,8 @@ namespace {
 
 void dates(Band& band, double y, double width, const AssessmentRecord& record)
 {
-    band.addText({0, y, 80, 5}, QStringLiteral("Data do Exame : ") +
-                                    DateText::format(record.examDate()));
+    band.addText({0, y, 80, 5},
+                 QStringLiteral("Data do Exame : ") + DateText::format(record.examDate()));
     band.addText({width - 80, y, 80, 5},
                  [](const PrintContext& context) {
                      return QStringLiteral("Data : ") + Source::printDate()(context) +

@@ -16,8 +16,8 @@ namespace kelvora::report {
 namespace AssessmentPage {
 
 enum class Header {
-    None,         // the cover
-    DatesOnly,    // the introduction, which presents the student itself
+    None,      // the cover
+    DatesOnly, // the introduction, which presents the student itself
     StudentAndDates,
 };
 

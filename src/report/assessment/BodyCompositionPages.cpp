@@ -33,11 +33,11 @@ struct Layout {
     const char* subtitle;
     // The body-mass index names its formula: "0" in `IMC_1_2` keeps `subtitle`.
     const char* otherFormulaSubtitle;
-    QVector<Section> left;        // basic data and measurements
-    QVector<Line> fat;            // "Percentual de Gordura"
-    const char* resultCaption;    // nullptr: no result block
+    QVector<Section> left;     // basic data and measurements
+    QVector<Line> fat;         // "Percentual de Gordura"
+    const char* resultCaption; // nullptr: no result block
     const char* resultColumn;
-    bool otherSkinfolds = false;  // Pollock 3: "Outras Dobras" when any was measured
+    bool otherSkinfolds = false; // Pollock 3: "Outras Dobras" when any was measured
 };
 
 const QVector<Line> WeightAndHeight{{"Peso Atual :", "G_PESO", "Kg"},
@@ -61,7 +61,8 @@ const QVector<Layout>& layouts()
 {
     static const QVector<Layout> table{
         {PageBox::Pollock3,
-         "Pollock (3 dobras - masculino 18-64 e feminino 18-55 anos)", nullptr,
+         "Pollock (3 dobras - masculino 18-64 e feminino 18-55 anos)",
+         nullptr,
          {{"Dados Básicos", WeightAndHeight},
           {"Dobras Cutaneas",
            {{"Peitoral :", "G_PEITORAL", "mm"},
@@ -71,9 +72,12 @@ const QVector<Layout>& layouts()
             {"Tríceps :", "G_TRICIPES", "mm"}}}},
          fatLines("G_3DOBRASGORDURA_A", "G_3DOBRASGORDURA_IDEAL", "G_3DOBRASPESO_MAGRO",
                   "G_3DOBRASGORDURA_FAIXA", "G_3DOBRASPESO_GORDO", "G_3DOBRASPESO_IDEAL"),
-         "Resultado Gordura Média", "G_3DOBRASGORDURA_M", true},
+         "Resultado Gordura Média",
+         "G_3DOBRASGORDURA_M",
+         true},
         {PageBox::Pollock7,
-         "Pollock /Jackson (7 dobras - masculino 18-64 e feminino 18-55 anos)", nullptr,
+         "Pollock /Jackson (7 dobras - masculino 18-64 e feminino 18-55 anos)",
+         nullptr,
          {{"Dados Básicos", WeightAndHeight},
           {"Dobras Cutaneas",
            {{"Subescapular :", "G_SUBESCAPULAR", "mm"},
@@ -85,15 +89,19 @@ const QVector<Layout>& layouts()
             {"Abdomem :", "G_ABDOMEM", "mm"}}}},
          fatLines("G_7DOBRASGORDURA_A", "G_7DOBRASGORDURA_IDEAL", "G_7DOBRASPESO_MAGRO",
                   "G_7DOBRASGORDURA_FAIXA", "G_7DOBRASPESO_GORDO", "G_7DOBRASPESO_IDEAL"),
-         "Resultado Gordura Média", "G_7DOBRASGORDURA_M"},
+         "Resultado Gordura Média",
+         "G_7DOBRASGORDURA_M"},
         {PageBox::BodyMassIndex,
          "Índice de Massa Corporal (IMC) - Organização Mundial de Saúde - Simples",
          "Índice de Massa Corporal (IMC) - Organização Mundial de Saúde - NHANES II Survey",
          {{"Dados Básicos",
            {{"Peso Atual :", "G_PESO", "Kg", "G_IMCVALOR", "kg / m2"},
             {"Altura :", "G_ALTURA", "cm"}}}},
-         {}, "Resultado Índice de Massa Corporea", "G_IMCRESULTADO"},
-        {PageBox::Slaughter, "Protocolo  de Slaughter et alii para Crianças (7 a 17 anos)",
+         {},
+         "Resultado Índice de Massa Corporea",
+         "G_IMCRESULTADO"},
+        {PageBox::Slaughter,
+         "Protocolo  de Slaughter et alii para Crianças (7 a 17 anos)",
          nullptr,
          {{"Dados Básicos", {{"Peso Atual :", "G_PESO", "Kg"}}},
           {"Dobras Cutaneas",
@@ -102,13 +110,20 @@ const QVector<Layout>& layouts()
           {"Peso Gordo :", "G_CRIANCAPESO_GORDO", "Kg"},
           {"Gordura Média :", "G_CRIANCAGORDURA_FAIXA"},
           {"Peso Magro :", "G_CRIANCAPESO_MAGRO", "Kg"}},
-         "Resultado Gordura Média", "G_CRIANCAGORDURA_M"},
-        {PageBox::WaistHip, "Relação Cintura Quadril", nullptr,
+         "Resultado Gordura Média",
+         "G_CRIANCAGORDURA_M"},
+        {PageBox::WaistHip,
+         "Relação Cintura Quadril",
+         nullptr,
          {{" Circunfêrencia ",
            {{"Circ. Cintura :", "G_CINTURA", "cm", "G_CINTURA_QUADRIL_VALOR"},
             {"Circ. Quadril :", "G_QUADRIL", "cm"}}}},
-         {}, "Resultado Cintura Quadril", "G_RESULTADO_CINTURA"},
-        {PageBox::Faulkner, "Faulkner", nullptr,
+         {},
+         "Resultado Cintura Quadril",
+         "G_RESULTADO_CINTURA"},
+        {PageBox::Faulkner,
+         "Faulkner",
+         nullptr,
          {{"Dados Básicos", WeightAndHeight},
           {"Dobras Cutaneas",
            {{"Subescapular :", "G_SUBESCAPULAR", "mm"},
@@ -117,15 +132,21 @@ const QVector<Layout>& layouts()
             {"Abdomem :", "G_ABDOMEM", "mm"}}}},
          fatLines("G_FAULKNER_GORDURA", "G_FAULKNERGORDURA_IDEAL", "G_FAULKNERPESO_MAGRO", nullptr,
                   "G_FAULKNERPESO_GORDO", "G_FAULKNERPESO_IDEAL"),
-         nullptr, nullptr},
-        {PageBox::Lohman, "Lohman para Crianças (7 a 16 anos)", nullptr,
+         nullptr,
+         nullptr},
+        {PageBox::Lohman,
+         "Lohman para Crianças (7 a 16 anos)",
+         nullptr,
          {{"Dados Básicos", WeightAndHeight},
           {"Dobras Cutaneas",
            {{"Subescapular :", "G_SUBESCAPULAR", "mm"}, {"Triceps :", "G_TRICIPES", "mm"}}}},
          fatLines("G_LOHMAN_GORDURA", "G_LOHMANGORDURA_IDEAL", "G_LOHMANPESO_MAGRO", nullptr,
                   "G_LOHMANPESO_GORDO", "G_LOHMANPESO_IDEAL"),
-         nullptr, nullptr},
-        {PageBox::TranWeltman, "Trans & Weltmam para Idosos (62 a 79)", nullptr,
+         nullptr,
+         nullptr},
+        {PageBox::TranWeltman,
+         "Trans & Weltmam para Idosos (62 a 79)",
+         nullptr,
          {{"Dados Básicos", WeightAndHeight},
           {"Dobras Cutaneas",
            {{"Abdomem1 :", "G_TRANABDOMEM1", "cm"},
@@ -133,7 +154,8 @@ const QVector<Layout>& layouts()
             {"Abdomem2 :", "G_TRANABDOMEM2", "cm"}}}},
          fatLines("G_TRAN_GORDURA", "G_TRANGORDURA_IDEAL", "G_TRANPESO_MAGRO", nullptr,
                   "G_TRANPESO_GORDO", "G_TRANPESO_IDEAL"),
-         nullptr, nullptr},
+         nullptr,
+         nullptr},
     };
     return table;
 }
@@ -174,6 +196,23 @@ double addSection(Band& band, double x, double y, double width, const Section& s
         y += LineHeight;
     }
     return y + 2.5;
+}
+
+// The result's caption and the stored class in a frame; returns the y below it.
+double addResult(Band& band, double x, double y, double width, const Layout& layout,
+                 const AssessmentRecord::Row& row)
+{
+    AssessmentPage::heading(band, {x, y, width, HeadingHeight},
+                            QString::fromUtf8(layout.resultCaption));
+    const QRectF frame(x, y + HeadingHeight, width, 10);
+    band.addShape(frame, ShapeElement::Shape::Rectangle)
+        .setLineWidth(0.2)
+        .setColor(AssessmentPage::shade().darker(130));
+    band.addText(frame, valueText(row, layout.resultColumn, ""))
+        .setPointSize(12)
+        .setBold()
+        .setAlignment(Qt::AlignCenter);
+    return y + HeadingHeight + 13;
 }
 
 bool anyOtherSkinfold(const AssessmentRecord::Row& row)
@@ -235,20 +274,10 @@ std::shared_ptr<const Printable> make(const PageRequest& request)
     if (!layout->fat.isEmpty())
         right = addSection(body, rightX, right, columnWidth, {"Percentual de Gordura", layout->fat},
                            row);
-    if (layout->resultCaption && !isNao(record.settings().value(QStringLiteral("MOSTRA_RESULTADO_CORPORAL")))) {
-        AssessmentPage::heading(body, {rightX, right, columnWidth, HeadingHeight},
-                                QString::fromUtf8(layout->resultCaption));
-        body.addShape({rightX, right + HeadingHeight, columnWidth, 10},
-                      ShapeElement::Shape::Rectangle)
-            .setLineWidth(0.2)
-            .setColor(AssessmentPage::shade().darker(130));
-        body.addText({rightX, right + HeadingHeight, columnWidth, 10},
-                     valueText(row, layout->resultColumn, ""))
-            .setPointSize(12)
-            .setBold()
-            .setAlignment(Qt::AlignCenter);
-        right += HeadingHeight + 13;
-    }
+    const bool resultShown =
+        !isNao(record.settings().value(QStringLiteral("MOSTRA_RESULTADO_CORPORAL")));
+    if (layout->resultCaption && resultShown)
+        right = addResult(body, rightX, right, columnWidth, *layout, row);
     body.setHeight(std::max(left, right));
 
     const std::optional<PageBox> comparison = comparisonOf(request.page);

@@ -1,8 +1,8 @@
 #include "report/assessment/ComparisonBlock.h"
 
 #include "data/StoredDay.h"
-#include "domain/DateText.h"
 #include "domain/bodycomp/Decimal.h"
+#include "domain/DateText.h"
 #include "report/assessment/AssessmentPage.h"
 
 #include <algorithm>
@@ -51,8 +51,8 @@ const QVector<Comparison>& comparisons()
 }
 
 // Slot n's colour ties its bars to its date in the legend.
-const QColor SlotColours[] = {QColor(0, 128, 0),   QColor(0, 64, 128), QColor(128, 0, 0),
-                              QColor(0, 0, 0),     QColor(128, 0, 128), QColor(255, 0, 0)};
+const QColor SlotColours[] = {QColor(0, 128, 0), QColor(0, 64, 128),  QColor(128, 0, 0),
+                              QColor(0, 0, 0),   QColor(128, 0, 128), QColor(255, 0, 0)};
 
 // A stored value as a bar: real columns as they are, text columns (the ideal fat
 // percentage) read with their decimal comma; nothing for an empty or other text.
@@ -99,7 +99,8 @@ void add(Band& band, double width, const AssessmentRecord& record, Protocol prot
                                  .setValueLabels(true)
                                  .setPointSize(8);
         for (int slot = 0; slot < history.size(); ++slot)
-            bars.addSeries({{}, SlotColours[slot],
+            bars.addSeries({{},
+                            SlotColours[slot],
                             {barValue(history.at(slot).value(QLatin1String(chart.column)))}});
     }
 

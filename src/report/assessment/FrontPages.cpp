@@ -1,8 +1,8 @@
 #include "report/assessment/FrontPages.h"
 
 #include "data/AssessmentRecord.h"
-#include "report/Units.h"
 #include "report/assessment/AssessmentPage.h"
+#include "report/Units.h"
 
 namespace kelvora::report::FrontPages {
 
@@ -77,12 +77,14 @@ std::shared_ptr<const Printable> introduction(const PageRequest& request)
         .setLineWidth(0.2)
         .setColor(AssessmentPage::shade().darker(140));
     if (!record.photo().isEmpty())
-        personal.addImage(photo.adjusted(0.5, 0.5, -0.5, -0.5), ImageElement::fixed(record.photo()));
+        personal.addImage(photo.adjusted(0.5, 0.5, -0.5, -0.5),
+                          ImageElement::fixed(record.photo()));
     personal.addShape({0, 55, width, 1}, ShapeElement::Shape::HorizontalRule).setLineWidth(0.3);
 
+    // However long the gym made it, the text starts under the personal data.
     Band& text = personal.addChild(5);
-    text.addRichText({0, 2, width, 3},
-                     Source::fixed(setting(record, "MEMOINTRODUCAO")))
+    text.setKeptTogether(false);
+    text.addRichText({0, 2, width, 3}, Source::fixed(setting(record, "MEMOINTRODUCAO")))
         .setFont(defaultFont(11));
     return report;
 }
