@@ -10,7 +10,8 @@ constexpr quint16 VersionNeeded = 20; // 2.0: folders in names
 constexpr quint16 MadeOnUnix = (3 << 8) | VersionNeeded;
 constexpr quint16 Utf8Names = 1 << 11;
 constexpr quint16 Stored = 0;
-constexpr quint32 OwnerOnlyFile = 0100600; // a regular file, rw-------
+constexpr quint32 OwnerOnlyFile = 0100600;   // a regular file, rw-------
+constexpr quint32 OwnerOnlyFolder = 0040700; // a folder, rwx------
 
 quint32 crc32(const QByteArray& data)
 {
@@ -89,7 +90,8 @@ QByteArray ZipArchive::bytes() const
         put16(directory, 0); // no comment
         put16(directory, 0); // first disk
         put16(directory, 0); // binary
-        put32(directory, OwnerOnlyFile << 16);
+        put32(directory, (entry.name.endsWith(QLatin1Char('/')) ? OwnerOnlyFolder : OwnerOnlyFile)
+                             << 16);
         put32(directory, offset);
         directory.append(name);
     }

@@ -7,6 +7,7 @@
 #include "support/TestDatabase.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -288,12 +289,16 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.startsWith(QStringLiteral("Dossiê da matrícula 0000000042: 2 relatório(s)")), qPrintable(run.out));
         QCOMPARE(QFile::permissions(zip) & OpenToOthers, QFile::Permissions());
-        QCOMPARE(runTool(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip}), 0);
-        const QString unpacked = files.filePath(QStringLiteral("dossie"));
         QCOMPARE(runTool(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-m"), QStringLiteral("zipfile"),
-                                                             QStringLiteral("-e"), zip, unpacked}),
+                                                             QStringLiteral("-t"), zip}),
                  0);
+        const QString unpacked = files.filePath(QStringLiteral("dossie"));
+        QCOMPARE(runTool(QStringLiteral("unzip"), {QStringLiteral("-q"), zip, QStringLiteral("-d"), unpacked}), 0);
         const QDir content(unpacked);
+        for (QDirIterator it(unpacked, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString entry = it.next();
+            QVERIFY2(!(QFile::permissions(entry) & OpenToOthers), qPrintable(entry));
+        }
 
         const QString readMe = QString::fromUtf8(fileBytes(content.filePath(QStringLiteral("LEIA-ME.txt"))));
         for (const char* part : {"dados.json", "fotos/", "avaliacoes/", "LGPD"})

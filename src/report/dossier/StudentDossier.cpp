@@ -111,6 +111,7 @@ void StudentDossier::addRows(Connection& own, const QString& number)
 {
     const QDateTime now = Clock::now();
     QJsonObject tables;
+    m_archive.add(PhotoFolder, {}, now);
     for (const QString& name : Schema::studentTables()) {
         const Table& table = Schema::ownTable(name);
         QSqlQuery query = own.select(name, selectOf(table), {number});
@@ -147,6 +148,7 @@ void StudentDossier::addRows(Connection& own, const QString& number)
 
 void StudentDossier::addReports(Connection& own, const Companion& companion, const QString& number)
 {
+    m_archive.add(ReportFolder, {}, Clock::now());
     for (const QDate& date : AssessmentRecord::examDates(own, number)) {
         std::optional<AssessmentRecord> read;
         try {
