@@ -52,14 +52,16 @@ QStringList report(const Outcome& outcome)
     if (outcome.backups.isEmpty()) {
         lines << QStringLiteral("Nenhum backup na pasta Backup guarda os dados deste aluno.");
     } else {
-        lines << QStringLiteral("Os backups já gravados ainda guardam os dados deste aluno até "
-                                "serem removidos (os %1 mais recentes são sempre mantidos):")
+        lines << QStringLiteral("Os backups já gravados ainda podem guardar os dados deste aluno "
+                                "até serem removidos (os %1 mais recentes são sempre mantidos):")
                      .arg(Backup::KeptNewest);
         for (const Backup::Stored& backup : outcome.backups)
             lines << heldUntil(backup);
     }
-    lines << QStringLiteral("Cópias de backup gravadas em outras pastas ou unidades também os "
-                            "guardam até serem apagadas.");
+    lines << QStringLiteral("Cópias de backup gravadas em outras pastas ou unidades também podem "
+                            "guardá-los até serem apagadas.")
+          << QStringLiteral("Os bancos de dados companheiros (gestão da academia e treinos) não "
+                            "foram alterados.");
     return lines;
 }
 
