@@ -1,8 +1,6 @@
 #include "data/ProtectedFiles.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <sys/stat.h>
@@ -13,14 +11,6 @@ namespace {
 
 constexpr QFile::Permissions OthersMayUse = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-
-// Every entry below `folder`, hidden ones included, symbolic links not followed.
-QDirIterator everythingIn(const QString& folder)
-{
-    return QDirIterator(folder,
-                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-}
 
 } // namespace
 
@@ -53,31 +43,9 @@ QString write(const QString& path, const QByteArray& content)
     return {};
 }
 
-QStringList openToOthers(const QString& folder)
+bool isOpenToOthers(const QString& path)
 {
-    QStringList open;
-    if (QFileInfo(folder).permissions() & OthersMayUse)
-        open << QStringLiteral(".");
-    for (QDirIterator it = everythingIn(folder); it.hasNext();) {
-        const QFileInfo entry(it.next());
-        if (!entry.isSymLink() && (entry.permissions() & OthersMayUse))
-            open << QDir(folder).relativeFilePath(entry.filePath());
-    }
-    open.sort();
-    return open;
-}
-
-bool protectFolder(const QString& folder)
-{
-    bool all = QFile::setPermissions(folder, OwnerOnlyFolder);
-    for (QDirIterator it = everythingIn(folder); it.hasNext();) {
-        const QFileInfo entry(it.next());
-        if (!entry.isSymLink())
-            all = QFile::setPermissions(entry.filePath(),
-                                        entry.isDir() ? OwnerOnlyFolder : OwnerOnlyFile) &&
-                  all;
-    }
-    return all;
+    return QFile::permissions(path) & OthersMayUse;
 }
 
 } // namespace kelvora::ProtectedFiles

@@ -33,13 +33,8 @@ bool open(QFileDevice& file, QIODevice::OpenMode mode = QIODevice::WriteOnly);
 // Returns the reason of a failure, or nothing.
 QString write(const QString& path, const QByteArray& content);
 
-// The entries in `folder` or below it (the folder itself as "."), sorted, that users
-// other than the owner may use; empty when there are none.
-QStringList openToOthers(const QString& folder);
-
-// Leaves `folder` and everything in it to its owner only. False when something
-// could not be changed.
-bool protectFolder(const QString& folder);
+// Whether users other than the owner may use the file or folder at `path`.
+bool isOpenToOthers(const QString& path);
 
 } // namespace ProtectedFiles
 } // namespace kelvora

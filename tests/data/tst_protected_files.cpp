@@ -1,5 +1,6 @@
 #include "data/Backup.h"
 #include "data/Connection.h"
+#include "data/DataFolder.h"
 #include "data/Installer.h"
 #include "data/ProtectedFiles.h"
 #include "domain/Clock.h"
@@ -113,25 +114,29 @@ private slots:
             QFile::remove(log);
     }
 
-    // The start-up check and its correction: every entry others may use is found, and
-    // afterwards none is left.
-    void openFolderIsFoundAndProtected()
+    // The start-up check and its correction: every entry of the program that others may
+    // use is found, and afterwards none is left; what is not the program's stays.
+    void openDataFolderIsFoundAndProtected()
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Backup")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("outro")));
         makeOpenFile(dir.filePath(QStringLiteral("Kelvora.db")));
         makeOpenFile(dir.filePath(QStringLiteral("Backup/Kelvora20260301100000.bak")));
+        const QString notOurs = dir.filePath(QStringLiteral("outro/leia.sh"));
+        makeOpenFile(notOurs);
+        const QFile::Permissions notOursBefore = QFile::permissions(notOurs);
         QVERIFY(QFile::setPermissions(dir.path(), ProtectedFiles::OwnerOnlyFolder | QFile::ReadOther | QFile::ExeOther));
-        QCOMPARE(ProtectedFiles::openToOthers(dir.path()),
+        QCOMPARE(DataFolder::openToOthers(dir.path()),
                  (QStringList{QStringLiteral("."), QStringLiteral("Backup"), QStringLiteral("Backup/Kelvora20260301100000.bak"),
                               QStringLiteral("Kelvora.db")}));
 
-        QVERIFY(ProtectedFiles::protectFolder(dir.path()));
-        QCOMPARE(ProtectedFiles::openToOthers(dir.path()), QStringList());
-        QCOMPARE(QFile::permissions(dir.filePath(QStringLiteral("Backup"))) & ProtectedFiles::OwnerOnlyFolder,
-                 ProtectedFiles::OwnerOnlyFolder);
+        QVERIFY(DataFolder::protect(dir.path()));
+        QCOMPARE(DataFolder::openToOthers(dir.path()), QStringList());
+        QCOMPARE(openEntries(dir.filePath(QStringLiteral("Backup"))), QStringList());
         QCOMPARE(QFile::permissions(dir.filePath(QStringLiteral("Kelvora.db"))) & (ProtectedFiles::OwnerOnlyFolder),
                  ProtectedFiles::OwnerOnlyFile);
+        QCOMPARE(QFile::permissions(notOurs), notOursBefore);
     }
 };
 

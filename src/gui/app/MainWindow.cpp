@@ -3,7 +3,7 @@
 #include "data/Companion.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
-#include "data/ProtectedFiles.h"
+#include "data/DataFolder.h"
 #include "data/ReferenceData.h"
 #include "data/Users.h"
 #include "domain/Clock.h"
@@ -99,10 +99,10 @@ bool MainWindow::start()
 void MainWindow::offerToProtectDataFolder()
 {
     const QString folder = m_own->folder();
-    if (ProtectedFiles::openToOthers(folder).isEmpty() ||
+    if (DataFolder::openToOthers(folder).isEmpty() ||
         !Messages::ask(Msg::PastaDeDadosAberta, folder))
         return;
-    if (!ProtectedFiles::protectFolder(folder))
+    if (!DataFolder::protect(folder))
         Messages::inform(Msg::PastaDeDadosNaoProtegida, folder);
 }
 

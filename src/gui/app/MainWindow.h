@@ -116,7 +116,7 @@ private:
     void buildStatusBar();
     void readSettings();
     // The students' data may be read by other users of the machine: says so and, when
-    // the user agrees, leaves the data folder and its files to their owner only.
+    // the user agrees, leaves the data folder, its files and backups to their owner only.
     void offerToProtectDataFolder();
     void showUserName();
     void openFromMenu(const MenuItem& item);
