@@ -76,9 +76,11 @@ std::shared_ptr<const Printable> introduction(const PageRequest& request)
     personal.addShape(photo, ShapeElement::Shape::Rectangle)
         .setLineWidth(0.2)
         .setColor(AssessmentPage::shade().darker(140));
+    // Kept in proportion like the logo: a webcam's landscape picture must not come out
+    // squeezed into the upright frame.
     if (!record.photo().isEmpty())
-        personal.addImage(photo.adjusted(0.5, 0.5, -0.5, -0.5),
-                          ImageElement::fixed(record.photo()));
+        personal.addImage(photo.adjusted(0.5, 0.5, -0.5, -0.5), ImageElement::fixed(record.photo()))
+            .setFit(ImageElement::Fit::KeepProportion);
     personal.addShape({0, 55, width, 1}, ShapeElement::Shape::HorizontalRule).setLineWidth(0.3);
 
     // However long the gym made it, the text starts under the personal data.
