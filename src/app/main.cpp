@@ -2,6 +2,7 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/DataLink.h"
+#include "data/ProtectedFiles.h"
 #include "data/SingleInstance.h"
 #include "domain/MessageTexts.h"
 #include "gui/app/Application.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
         std::printf("Kelvora %s\n", Version);
         return 0;
     }
+    ProtectedFiles::restrictNewFiles();
     Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kelvora"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version));

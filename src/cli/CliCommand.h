@@ -42,6 +42,10 @@ QTextStream& err();
 // `prompt` is shown on standard error and the typing is not echoed.
 QString readSecretLine(const QString& prompt);
 
+// Whether `password` is the master user's (MESTRE) in `own`: commands that a user of
+// the program could only run with a right ask for it. Throws OpenFailed.
+bool isMasterPassword(const Connection& own, const QString& password);
+
 // --dir: the data folder a command works on (the default one when not given).
 QCommandLineOption dataFolderOption();
 

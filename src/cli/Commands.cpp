@@ -4,6 +4,9 @@
 #include "data/DataError.h"
 #include "data/DataFolder.h"
 #include "data/DataLink.h"
+#include "data/PasswordHash.h"
+#include "data/Users.h"
+#include "domain/UserRules.h"
 
 #include <QDir>
 
@@ -47,6 +50,13 @@ QString readSecretLine(const QString& prompt)
 #endif
     (void)prompt;
     return in.readLine();
+}
+
+bool isMasterPassword(const Connection& own, const QString& password)
+{
+    const std::optional<QSqlRecord> master = Users::find(own, MasterUserCode);
+    return master &&
+           PasswordHash::verify(master->value(QStringLiteral("SENHA")).toString(), password);
 }
 
 QCommandLineOption dataFolderOption()
@@ -138,8 +148,10 @@ const QVector<CliCommand>& commands()
         {"backup", "grava um backup verificado do banco de dados", runBackup},
         {"restore", "substitui o banco de dados por um backup", runRestore},
         {"empty", "apaga as avaliações de um ano e dos anteriores, após um backup", runEmpty},
-        {"students", "cadastro de alunos: importa, exporta e procura (import, export, find)",
-         runStudents},
+        {"students",
+         "cadastro de alunos: importa, exporta, procura, dossiê e exclusão total (import, "
+         "export, find, dossier, erase)",
+         runStudents, CliCommand::Needs::Painting},
     };
     return list;
 }

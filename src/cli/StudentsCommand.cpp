@@ -1,14 +1,20 @@
 #include "cli/CliCommand.h"
 
+#include "data/Companion.h"
 #include "data/Connection.h"
+#include "data/DataLink.h"
+#include "data/ProtectedFiles.h"
+#include "data/StudentErasure.h"
 #include "data/StudentFile.h"
 #include "data/Students.h"
 #include "domain/DateText.h"
+#include "domain/MessageTexts.h"
 #include "domain/students/StudentRules.h"
+#include "domain/YesNo.h"
+#include "report/dossier/StudentDossier.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 
 namespace kelvora::cli {
 
@@ -39,12 +45,9 @@ int importFile(Connection& own, const QString& fileName)
 int exportFile(Connection& own, const QString& fileName)
 {
     const QVector<QSqlRecord> students = Students::all(own);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(StudentFile::write(students)) < 0 || !file.commit()) {
-        err() << "O arquivo " << fileName << " não pode ser gravado: " << file.errorString()
-              << '\n';
+    const QString failure = ProtectedFiles::write(fileName, StudentFile::write(students));
+    if (!failure.isEmpty()) {
+        err() << "O arquivo " << fileName << " não pode ser gravado: " << failure << '\n';
         return ExitFailed;
     }
     out() << students.size() << " aluno(s) exportado(s).\n";
@@ -65,6 +68,41 @@ int find(Connection& own, Students::Order order, const QString& wanted)
     return ExitOk;
 }
 
+int dossier(Connection& own, const QString& number, const QString& fileName)
+{
+    const std::unique_ptr<Connection> brandel = Connection::fromFile(
+        Connection::Brandel, own.folder(), QLatin1String(DataLinkFile::Brandel));
+    brandel->open();
+    const Companion companion = Companion::fromSettings(own, *brandel, Nao);
+    const StudentDossier dossier = StudentDossier::collect(own, companion, number);
+    if (dossier.isEmpty()) {
+        err() << Msg::MatriculaNaoCadastrada << ' ' << number << '\n';
+        return ExitRefused;
+    }
+    const QString failure = dossier.save(fileName);
+    if (!failure.isEmpty()) {
+        err() << "O arquivo " << fileName << " não pode ser gravado: " << failure << '\n';
+        return ExitFailed;
+    }
+    out() << dossier.summary() << '\n';
+    return ExitOk;
+}
+
+int erase(Connection& own, const QString& number, const QString& masterPassword)
+{
+    if (!isMasterPassword(own, masterPassword)) {
+        err() << Msg::SenhaNaoConfere << " MESTRE\n";
+        return ExitRefused;
+    }
+    const StudentErasure::Outcome outcome = StudentErasure::erase(own, number);
+    if (outcome.rowCount() == 0) {
+        err() << Msg::MatriculaNaoCadastrada << ' ' << number << '\n';
+        return ExitRefused;
+    }
+    out() << StudentErasure::report(outcome).join(QLatin1Char('\n')) << '\n';
+    return ExitOk;
+}
+
 } // namespace
 
 int runStudents(const QStringList& arguments)
@@ -81,7 +119,16 @@ int runStudents(const QStringList& arguments)
         "  students export ARQUIVO.csv\n"
         "                 grava todos os alunos no mesmo formato, legível só pelo dono\n"
         "  students find (--name INÍCIO | --number N)\n"
-        "                 mostra matrícula, nome e data de nascimento"));
+        "                 mostra matrícula, nome e data de nascimento\n"
+        "  students dossier --number N --out ARQUIVO.zip\n"
+        "                 grava, legível só pelo dono, tudo o que o programa guarda do\n"
+        "                 aluno: o relatório de cada avaliação em PDF, todas as linhas\n"
+        "                 em JSON, as fotos em JPEG e um LEIA-ME que explica cada arquivo\n"
+        "  students erase --number N --yes\n"
+        "                 apaga o aluno, a foto e todas as suas avaliações, numa única\n"
+        "                 transação; lê a senha do usuário MESTRE na entrada padrão.\n"
+        "                 Os bancos companheiros não são tocados; os backups já gravados\n"
+        "                 guardam os dados até a retenção removê-los"));
     parser.addHelpOption();
     const QCommandLineOption dir = dataFolderOption();
     const QCommandLineOption name(QStringLiteral("name"),
@@ -89,21 +136,32 @@ int runStudents(const QStringList& arguments)
                                   QStringLiteral("INÍCIO"));
     const QCommandLineOption number(QStringLiteral("number"), QStringLiteral("Matrícula do aluno."),
                                     QStringLiteral("N"));
-    parser.addOptions({dir, name, number});
-    parser.addPositionalArgument(QStringLiteral("ação"), QStringLiteral("import, export ou find"));
+    const QCommandLineOption outFile(QStringLiteral("out"), QStringLiteral("Arquivo do dossiê."),
+                                     QStringLiteral("ARQUIVO.zip"));
+    const QCommandLineOption yes(QStringLiteral("yes"),
+                                 QStringLiteral("Confirma a exclusão de todos os dados do aluno."));
+    parser.addOptions({dir, name, number, outFile, yes});
+    parser.addPositionalArgument(QStringLiteral("ação"),
+                                 QStringLiteral("import, export, find, dossier ou erase"));
 
     if (const std::optional<int> done = parseOrFinish(parser, arguments))
         return *done;
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(0);
+    const bool alone = positional.size() == 1;
     const bool withFile =
         (action == QLatin1String("import") || action == QLatin1String("export")) &&
         positional.size() == 2;
-    const bool finding = action == QLatin1String("find") && positional.size() == 1 &&
-                         parser.isSet(name) != parser.isSet(number);
-    if (!withFile && !finding) {
-        err() << "Use 'students import ARQUIVO', 'students export ARQUIVO' ou "
-                 "'students find --name INÍCIO | --number N'.\n\n"
+    const bool finding =
+        action == QLatin1String("find") && alone && parser.isSet(name) != parser.isSet(number);
+    const bool dossierWanted = action == QLatin1String("dossier") && alone &&
+                               parser.isSet(number) && parser.isSet(outFile);
+    const bool erasing = action == QLatin1String("erase") && alone && parser.isSet(number);
+    if (!withFile && !finding && !dossierWanted && !erasing) {
+        err() << "Use 'students import ARQUIVO', 'students export ARQUIVO', "
+                 "'students find --name INÍCIO | --number N', "
+                 "'students dossier --number N --out ARQUIVO.zip' ou "
+                 "'students erase --number N --yes'.\n\n"
               << parser.helpText();
         return ExitUsage;
     }
@@ -111,12 +169,24 @@ int runStudents(const QStringList& arguments)
         err() << "Matrícula INCORRETA ! " << parser.value(number) << '\n';
         return ExitRefused;
     }
+    if (erasing && !parser.isSet(yes)) {
+        err() << "A exclusão apaga todos os dados do aluno e não pode ser desfeita: "
+                 "confirme com --yes. Nada foi apagado.\n";
+        return ExitRefused;
+    }
+    const QString masterPassword =
+        erasing ? readSecretLine(QStringLiteral("Senha do usuário MESTRE")) : QString();
+    const QString student = StudentRules::paddedNumber(parser.value(number));
 
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
         if (action == QLatin1String("import"))
             return importFile(own, positional.at(1));
         if (action == QLatin1String("export"))
             return exportFile(own, positional.at(1));
+        if (dossierWanted)
+            return dossier(own, student, parser.value(outFile));
+        if (erasing)
+            return erase(own, student, masterPassword);
         return parser.isSet(number) ? find(own, Students::Order::ByNumber, parser.value(number))
                                     : find(own, Students::Order::ByName, parser.value(name));
     });

@@ -2,7 +2,6 @@
 
 #include "data/Connection.h"
 #include "data/DataError.h"
-#include "data/PasswordHash.h"
 #include "data/Users.h"
 #include "domain/MessageTexts.h"
 #include "domain/UserRights.h"
@@ -158,10 +157,7 @@ int runUser(const QStringList& arguments)
                                     ? readSecretLine(QStringLiteral("Senha do novo usuário"))
                                     : QString();
     return onOwnDatabase(parser.value(dir), [&](Connection& own) {
-        const std::optional<QSqlRecord> masterUser = Users::find(own, MasterUserCode);
-        if (!masterUser ||
-            !PasswordHash::verify(masterUser->value(QStringLiteral("SENHA")).toString(),
-                                  masterPassword))
+        if (!isMasterPassword(own, masterPassword))
             return refuse(Msg::SenhaNaoConfere, QStringLiteral("MESTRE"));
         try {
             return chosen->run(own,

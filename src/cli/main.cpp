@@ -1,5 +1,6 @@
 #include "cli/CliApplication.h"
 #include "cli/CliCommand.h"
+#include "data/ProtectedFiles.h"
 #include "Version.h"
 
 #include <QLocale>
@@ -25,6 +26,7 @@ void printUsage(QTextStream& stream)
 
 int main(int argc, char* argv[])
 {
+    kelvora::ProtectedFiles::restrictNewFiles();
     const CliCommand* command = argc > 1 ? commandNamed(QString::fromLocal8Bit(argv[1])) : nullptr;
     const std::unique_ptr<QCoreApplication> app =
         createApplication(command ? command->needs : CliCommand::Needs::Core, argc, argv);

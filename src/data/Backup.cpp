@@ -3,6 +3,7 @@
 #include "data/BackupFile.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 #include "domain/Clock.h"
 
 #include <QCryptographicHash>
@@ -19,9 +20,6 @@ namespace kelvora::Backup {
 
 namespace {
 
-using BackupFile::OwnerOnlyFile;
-using BackupFile::OwnerOnlyFolder;
-
 const QString Stamp = QStringLiteral("yyyyMMddHHmmss");
 
 // "Kelvora", the 14 digits of the moment, and for the emptying's backups the year.
@@ -34,7 +32,7 @@ const QRegularExpression& namePattern()
 QString makeFolder(const QString& dataFolder, const QString& name)
 {
     const QString folder = folderOf(dataFolder);
-    if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, OwnerOnlyFolder))
+    if (!ProtectedFiles::makeFolder(folder))
         throw BackupFailed(name, QStringLiteral("a pasta %1 não pode ser criada").arg(folder));
     return folder;
 }
@@ -127,8 +125,7 @@ QString writeVerifiedAs(Connection& own, const QString& dataFolder,
     }
     BackupFile::syncToDisk(partial.path(), name);
     // Renaming never replaces an existing file.
-    if (!QFile::setPermissions(partial.path(), OwnerOnlyFile) ||
-        !QFile::rename(partial.path(), path))
+    if (!ProtectedFiles::restrictFile(partial.path()) || !QFile::rename(partial.path(), path))
         throw BackupFailed(name, QStringLiteral("o arquivo não pode receber o nome final"));
     partial.keep();
     return path;
@@ -204,25 +201,38 @@ QString copyVerified(const QString& backupFile, const QString& folder)
     return path;
 }
 
+QVector<Stored> storedIn(const QString& folder)
+{
+    QVector<Stored> backups;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = namePattern().match(name.toUpper());
+        const QDateTime made = QDateTime::fromString(match.captured(1), Stamp);
+        if (match.hasMatch() && made.isValid()) // a stamp no clock gave is no backup's
+            backups.append({name, made, match.capturedLength(2) > 0});
+    }
+    // The stamp makes the names sort by age.
+    std::sort(backups.begin(), backups.end(),
+              [](const Stored& a, const Stored& b) { return a.file.toUpper() > b.file.toUpper(); });
+    return backups;
+}
+
+QDate removableFrom(const QDate& made)
+{
+    return made.addDays(KeptDays);
+}
+
 QStringList removeExpired(const QString& folder, const QDate& today)
 {
     // Only the backup dialog's own names count: the emptying's backups, copies
     // renamed by hand and every other file stay.
-    QStringList backups;
-    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
-        const QRegularExpressionMatch match = namePattern().match(name.toUpper());
-        if (match.hasMatch() && match.capturedLength(2) == 0)
-            backups << name;
-    }
-    // The stamp makes the names sort by age.
-    std::sort(backups.begin(), backups.end(),
-              [](const QString& a, const QString& b) { return a.toUpper() > b.toUpper(); });
-    const QString limit = today.addDays(-KeptDays).toString(QStringLiteral("yyyyMMdd"));
+    QVector<Stored> backups = storedIn(folder);
+    backups.removeIf([](const Stored& backup) { return backup.emptying; });
     QStringList removed;
     for (int i = KeptNewest; i < backups.size(); ++i) {
-        const QString day = backups.at(i).mid(7, 8);
-        if (day <= limit && QFile::remove(QDir(folder).filePath(backups.at(i))))
-            removed << backups.at(i);
+        const Stored& backup = backups.at(i);
+        if (removableFrom(backup.made.date()) <= today &&
+            QFile::remove(QDir(folder).filePath(backup.file)))
+            removed << backup.file;
     }
     return removed;
 }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace kelvora {
 
@@ -38,6 +39,18 @@ QString writeVerifiedBeforeEmptying(Connection& own, const QString& dataFolder, 
 // then reads the copy back and compares it with the original. Returns the copy's
 // path. Throws BackupFailed; no partial copy stays behind.
 QString copyVerified(const QString& backupFile, const QString& folder);
+
+// A backup file in a folder, with the moment its name carries.
+struct Stored {
+    QString file; // the name, without the folder
+    QDateTime made;
+    bool emptying; // made by the emptying of assessment tables: the retention keeps it
+};
+// The backups of both kinds in `folder`, newest first.
+QVector<Stored> storedIn(const QString& folder);
+// The first day the retention may remove a backup of the backup dialog made on `made`
+// (later when it is still among the KeptNewest newest).
+QDate removableFrom(const QDate& made);
 
 // Removes from `folder` the backups of the backup dialog (never the emptying's, nor
 // any other file) dated KeptDays or more before `today`, keeping the KeptNewest

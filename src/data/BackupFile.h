@@ -7,12 +7,9 @@ namespace kelvora {
 
 struct DataLink;
 
-// The pieces the backup, its copies and the restore share: owner-only files, files
-// that vanish unless kept, and the PostgreSQL client programs.
+// The pieces the backup, its copies and the restore share: files that vanish unless
+// kept, and the PostgreSQL client programs.
 namespace BackupFile {
-
-inline constexpr QFile::Permissions OwnerOnlyFile = QFile::ReadOwner | QFile::WriteOwner;
-inline constexpr QFile::Permissions OwnerOnlyFolder = OwnerOnlyFile | QFile::ExeOwner;
 
 // A file being written, removed unless it is kept: a failed step leaves nothing.
 class Partial {

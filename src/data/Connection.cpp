@@ -1,6 +1,7 @@
 #include "data/Connection.h"
 
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -99,7 +100,7 @@ void Connection::open(OpenMode mode)
     // A new database will hold the students' health data: only its owner may read it.
     // SQLite gives its journal files the same permissions.
     if (m_link.provider == DataLink::Provider::SQLite && mode == OpenMode::CreateFile &&
-        !QFile::setPermissions(sqliteFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        !ProtectedFiles::restrictFile(sqliteFile())) {
         db.close();
         throw OpenFailed(
             m_role,

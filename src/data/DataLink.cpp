@@ -1,12 +1,12 @@
 #include "data/DataLink.h"
 
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace kelvora {
@@ -248,13 +248,11 @@ DataLink read(const QString& path)
 
 void write(const QString& path, const DataLink& link)
 {
-    QSaveFile file(path);
     // The file may hold a database password: only its owner may read it.
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(serialize(link)) < 0 || !file.commit())
-        throw ConfigError(QStringLiteral("Arquivo de conexão %1 não pode ser gravado: %2")
-                              .arg(path, file.errorString()));
+    const QString failure = ProtectedFiles::write(path, serialize(link));
+    if (!failure.isEmpty())
+        throw ConfigError(
+            QStringLiteral("Arquivo de conexão %1 não pode ser gravado: %2").arg(path, failure));
 }
 
 } // namespace DataLinkFile

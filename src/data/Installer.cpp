@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/DataLink.h"
 #include "data/PasswordHash.h"
+#include "data/ProtectedFiles.h"
 #include "data/ReferenceData.h"
 #include "data/Rows.h"
 #include "data/Schema.h"
@@ -85,7 +86,7 @@ void checkLength(QStringList& problems, const QString& value, int max, const QSt
 
 void makeFolder(const QDir& folder)
 {
-    if (!folder.mkpath(QStringLiteral(".")))
+    if (!ProtectedFiles::makeFolder(folder.absolutePath()))
         throw ConfigError(
             QStringLiteral("A pasta %1 não pode ser criada.").arg(folder.absolutePath()));
 }

@@ -4,6 +4,7 @@
 #include "data/BackupFile.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 
 #include <QFileInfo>
 
@@ -39,7 +40,7 @@ QString checkedSqliteCopy(const QString& file, const QString& databaseFile)
             throw RestoreFailed(name, QStringLiteral("o arquivo não é um backup do Kelvora"));
         }
     }
-    if (!QFile::setPermissions(copy.path(), BackupFile::OwnerOnlyFile))
+    if (!ProtectedFiles::restrictFile(copy.path()))
         throw RestoreFailed(name, QStringLiteral("o arquivo não pode ser preparado"));
     copy.keep();
     return copy.path();

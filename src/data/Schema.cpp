@@ -579,6 +579,19 @@ const QVector<AssessmentTable>& assessmentTables()
     return tables;
 }
 
+const QStringList& studentTables()
+{
+    static const QStringList tables = [] {
+        const QString student = QStringLiteral("Alunos");
+        QStringList names;
+        for (const Table& table : ownTables())
+            if (table.column(QStringLiteral("MATRICULA")) && table.name != student)
+                names << table.name;
+        return names << student;
+    }();
+    return tables;
+}
+
 QString identifier(const QString& name)
 {
     return !name.isEmpty() && name.at(0).isDigit() ? QLatin1Char('"') + name + QLatin1Char('"')

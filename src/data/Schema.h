@@ -56,6 +56,10 @@ const Table& ownTable(const QString& name); // throws std::out_of_range for an u
 // emptying of assessment tables go through them.
 const QVector<AssessmentTable>& assessmentTables();
 
+// The own tables that hold rows of a student: every one with a registration number
+// (MATRICULA) column, the register `Alunos` last.
+const QStringList& studentTables();
+
 // The identifier as it must appear in SQL text.
 QString identifier(const QString& name);
 

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/ProtectedFiles.h"
 #include "data/SchemaUpgrade.h"
 #include "data/SchemaWriter.h"
 #include "data/Stations.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlError>
 
 #include <optional>
@@ -27,7 +27,6 @@ struct Move {
     QString role;
     QString linkFile;
     QByteArray linkBytes;
-    QFile::Permissions linkPermissions;
     DataLink target;
     const QVector<Table>* tables = nullptr;
     std::unique_ptr<Connection> source;
@@ -63,7 +62,6 @@ std::optional<Move> embedded(const QString& folder, const QString& role, const c
         throw ConfigError(QStringLiteral("Arquivo de conexão %1 não pode ser lido: %2")
                               .arg(move.linkFile, file.errorString()));
     move.linkBytes = file.readAll();
-    move.linkPermissions = file.permissions();
     const DataLink link = DataLinkFile::parse(move.linkBytes, move.linkFile);
     if (link.provider != DataLink::Provider::SQLite)
         return std::nullopt;
@@ -213,9 +211,7 @@ void putBack(Move& move) noexcept
     move.serverTransaction.reset();
     move.sourceHeld.reset();
     if (move.linkWritten) {
-        QSaveFile file(move.linkFile);
-        if (file.open(QIODevice::WriteOnly) && file.write(move.linkBytes) >= 0 && file.commit())
-            QFile::setPermissions(move.linkFile, move.linkPermissions);
+        ProtectedFiles::write(move.linkFile, move.linkBytes);
     }
     if (move.renamed)
         QFile::rename(move.movedFile, move.sqliteFile);

@@ -69,6 +69,25 @@ inline const QString ConfirmaEnvioEmail = QStringLiteral("Confirma envio do e-ma
 inline const QString ProximoLimiteBanco = QStringLiteral("Próximo do Limite Banco de Dados\r");
 inline const QString ExcedeuLimiteBanco = QStringLiteral("Excedeu do Limite Banco de Dados\r");
 
+// The data folder, its databases or its backups may be read by other users of the machine.
+inline const QString PastaDeDadosAberta = QStringLiteral(
+    "Outros usuários deste computador podem ler a pasta de dados, com os dados de saúde dos "
+    "alunos. Restringir o acesso à pasta e aos seus arquivos somente ao seu usuário ?");
+inline const QString PastaDeDadosNaoProtegida =
+    QStringLiteral("O acesso à pasta de dados não pôde ser restrito ao seu usuário !");
+
+// The dossier of a student: everything the program holds about them.
+inline const QString DossieGravado = QStringLiteral("Dossiê do aluno gravado !");
+inline const QString DossieNaoGravado = QStringLiteral("Dossiê do aluno não gravado !");
+
+// The erasure of a student in the register: two questions, the second naming the consequence.
+inline const QString ExcluirTodosOsDados = QStringLiteral("Excluir TODOS os dados do aluno ?");
+inline const QString ExclusaoDefinitiva = QStringLiteral(
+    "O cadastro, a foto e todas as avaliações do aluno serão apagados definitivamente e não "
+    "poderão ser recuperados pelo programa. Os backups já gravados guardam os dados até serem "
+    "removidos. Confirma a exclusão ?");
+inline const QString DadosDoAlunoExcluidos = QStringLiteral("Dados do aluno excluídos !");
+
 // Detail of the database message shown when a connection cannot be opened or is lost.
 inline const QString ProblemaNoBanco = QStringLiteral(
     "Problema no Banco de Dados ou não está Ativo !\n\rProblema na Rede ou não está Ativa !");

@@ -1,5 +1,6 @@
 #include "report/Output.h"
 
+#include "data/ProtectedFiles.h"
 #include "report/Units.h"
 
 #include <QPainter>
@@ -83,9 +84,7 @@ QString writePdf(const Pages& pages, const QString& fileName)
     if (pages.count() == 0)
         return QStringLiteral("o relatório não tem páginas");
     QSaveFile file(fileName);
-    // Reports carry the students' health data: only the file's owner may read it.
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    if (!ProtectedFiles::open(file))
         return file.errorString();
     if (!writePdf(pages, file) || !file.commit())
         return file.errorString();

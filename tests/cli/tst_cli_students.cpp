@@ -2,9 +2,17 @@
 #include "data/Rows.h"
 #include "data/Students.h"
 #include "support/CliRun.h"
+#include "support/PdfReader.h"
+#include "support/StudentRecords.h"
 #include "support/TestDatabase.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +55,22 @@ const QByteArray GoodFile =
     "\"Conceição \"\"Ção\"\" D'Ávila\";F;\"Rua A; casa 2, fundos\";Centro;Niterói;RJ;24020-070;"
     "04/05/1990;Ana@Exemplo.com;\n"
     "JOSÉ DA SILVA;M;Av. Brasil, 5;Penha;Rio de Janeiro;RJ;21020-000;31/12/1985;;\n";
+
+const QFile::Permissions OpenToOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+int runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -194,6 +218,142 @@ private slots:
         QCOMPARE(none.out, QString());
         QCOMPARE(none.err, QStringLiteral("Nenhum aluno encontrado.\n"));
         QCOMPARE(students(db, {QStringLiteral("find")}).exitCode, 1);
+    }
+
+    // "erase" removes every row of the student with the master's password and --yes,
+    // and tells what it removed; without either, or for an unknown number, nothing
+    // changes.
+    void erase_data() { addBackendRows(); }
+    void erase()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        const QString erased = QStringLiteral("0000000042");
+        const QString kept = QStringLiteral("0000000043");
+        addStudentRecords(*db.connect(), erased, {QDate(2026, 1, 5)});
+        addStudentRecords(*db.connect(), kept, {QDate(2026, 1, 5)});
+        const QHash<QString, int> before = studentRowCounts(*db.connect(), erased);
+        const QHash<QString, int> keptBefore = studentRowCounts(*db.connect(), kept);
+        const QStringList erase{QStringLiteral("erase"), QStringLiteral("--number"), QStringLiteral("42")};
+        const QByteArray password = TestDatabase::MasterPassword.toUtf8() + '\n';
+
+        const CliRun unconfirmed = cli(QStringList{QStringLiteral("students")} + erase +
+                                       QStringList{QStringLiteral("--dir"), db.folder()}, password);
+        QCOMPARE(unconfirmed.exitCode, 2);
+        QVERIFY(unconfirmed.err.contains(QStringLiteral("--yes")));
+        const CliRun wrongPassword = students(db, erase + QStringList{QStringLiteral("--yes")});
+        QCOMPARE(wrongPassword.exitCode, 2);
+        QCOMPARE(wrongPassword.err, QStringLiteral("Senha não confere ! MESTRE\n"));
+        QCOMPARE(studentRowCounts(*db.connect(), erased), before);
+
+        const CliRun done = cli(QStringList{QStringLiteral("students"), QStringLiteral("erase"), QStringLiteral("--dir"),
+                                            db.folder(), QStringLiteral("--number"), QStringLiteral("42"),
+                                            QStringLiteral("--yes")},
+                                password);
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY2(done.out.startsWith(QStringLiteral("Linhas removidas, por tabela:\n")), qPrintable(done.out));
+        QVERIFY(done.out.contains(QStringLiteral("  Corporal: 1\n")));
+        QVERIFY(done.out.contains(QStringLiteral("Nenhum backup na pasta Backup guarda os dados deste aluno.\n")));
+        for (const auto& [table, rows] : studentRowCounts(*db.connect(), erased).asKeyValueRange())
+            QVERIFY2(rows == 0, qPrintable(table));
+        QCOMPARE(studentRowCounts(*db.connect(), kept), keptBefore);
+
+        const CliRun again = cli(QStringList{QStringLiteral("students"), QStringLiteral("erase"), QStringLiteral("--dir"),
+                                             db.folder(), QStringLiteral("--number"), QStringLiteral("42"),
+                                             QStringLiteral("--yes")},
+                                 password);
+        QCOMPARE(again.exitCode, 2);
+        QCOMPARE(again.err, QStringLiteral("Matrícula não Cadastrada 0000000042\n"));
+    }
+
+    // The dossier holds every row of the student, column by column, each photo as its
+    // stored bytes, a readable report of each assessment and the text that explains
+    // it all; the file is its owner's only. An unknown number gives nothing.
+    void dossier_data() { addBackendRows(); }
+    void dossier()
+    {
+        QFETCH(QString, backend);
+        TestDatabase db(backend);
+        db.install();
+        const QString number = QStringLiteral("0000000042");
+        const QList<QDate> dates{QDate(2025, 9, 1), QDate(2026, 2, 27)};
+        const QVector<StoredRow> stored = addStudentRecords(*db.connect(), number, dates);
+        addStudentRecords(*db.connect(), QStringLiteral("0000000043"), dates);
+        QTemporaryDir files;
+        const QString zip = files.filePath(QStringLiteral("dossie.zip"));
+
+        const CliRun run = students(db, {QStringLiteral("dossier"), QStringLiteral("--number"), QStringLiteral("42"),
+                                         QStringLiteral("--out"), zip});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith(QStringLiteral("Dossiê da matrícula 0000000042: 2 relatório(s)")), qPrintable(run.out));
+        QCOMPARE(QFile::permissions(zip) & OpenToOthers, QFile::Permissions());
+        QCOMPARE(runTool(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-m"), QStringLiteral("zipfile"),
+                                                             QStringLiteral("-t"), zip}),
+                 0);
+        const QString unpacked = files.filePath(QStringLiteral("dossie"));
+        QCOMPARE(runTool(QStringLiteral("unzip"), {QStringLiteral("-q"), zip, QStringLiteral("-d"), unpacked}), 0);
+        const QDir content(unpacked);
+        for (QDirIterator it(unpacked, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString entry = it.next();
+            QVERIFY2(!(QFile::permissions(entry) & OpenToOthers), qPrintable(entry));
+        }
+
+        const QString readMe = QString::fromUtf8(fileBytes(content.filePath(QStringLiteral("LEIA-ME.txt"))));
+        for (const char* part : {"dados.json", "fotos/", "avaliacoes/", "LGPD"})
+            QVERIFY2(readMe.contains(QLatin1String(part)), part);
+
+        const QJsonObject tables = QJsonDocument::fromJson(fileBytes(content.filePath(QStringLiteral("dados.json"))))
+                                       .object()
+                                       .value(QStringLiteral("tabelas"))
+                                       .toObject();
+        QHash<QString, int> expectedRows;
+        for (const StoredRow& row : stored)
+            ++expectedRows[row.table];
+        for (const QString& table : tables.keys())
+            QCOMPARE(tables.value(table).toArray().size(), expectedRows.value(table));
+        QHash<QString, int> seen;
+        int photos = 0;
+        for (const StoredRow& row : stored) {
+            const QJsonObject given = tables.value(row.table).toArray().at(seen[row.table]++).toObject();
+            for (const auto& [column, value] : row.values) {
+                const QJsonValue json = given.value(column);
+                const QString where = row.table + QLatin1Char('.') + column;
+                switch (value.typeId()) {
+                case QMetaType::UnknownType:
+                    QVERIFY2(json.isNull(), qPrintable(where));
+                    break;
+                case QMetaType::QByteArray:
+                    QVERIFY2(fileBytes(content.filePath(json.toString())) == value.toByteArray(), qPrintable(where));
+                    ++photos;
+                    break;
+                case QMetaType::QDate:
+                    QCOMPARE(json.toString(), value.toDate().toString(Qt::ISODate));
+                    break;
+                case QMetaType::Double:
+                case QMetaType::Int:
+                    QVERIFY2(json.toDouble() == value.toDouble(), qPrintable(where));
+                    break;
+                default:
+                    QVERIFY2(json.toVariant() == value, qPrintable(where));
+                }
+            }
+        }
+        QCOMPARE(QDir(content.filePath(QStringLiteral("fotos"))).entryList(QDir::Files).size(), photos);
+
+        for (const QDate& date : dates) {
+            const QString pdf = content.filePath(QStringLiteral("avaliacoes/Mt_0000000042-%1.pdf")
+                                                     .arg(date.toString(QStringLiteral("dd-MM-yyyy"))));
+            QVERIFY2(PdfReader::pageCount(pdf) >= 1, qPrintable(pdf));
+            QVERIFY(PdfReader::pageTexts(pdf).join(QLatin1Char(' ')).contains(QStringLiteral("ALUNA 0000000042")));
+        }
+
+        const CliRun unknown = students(db, {QStringLiteral("dossier"), QStringLiteral("--number"), QStringLiteral("77"),
+                                             QStringLiteral("--out"), files.filePath(QStringLiteral("nada.zip"))});
+        QCOMPARE(unknown.exitCode, 2);
+        QCOMPARE(unknown.err, QStringLiteral("Matrícula não Cadastrada 0000000077\n"));
+        QVERIFY(!QFile::exists(files.filePath(QStringLiteral("nada.zip"))));
     }
 };
 

@@ -443,8 +443,10 @@ private slots:
         db.install();
         addAssessments(db);
         if (backupBlocked) {
+            // A file where the Backup folder should be, for its owner only like the rest.
             QFile blocker(QDir(db.folder()).filePath(QStringLiteral("Backup")));
             QVERIFY(blocker.open(QIODevice::WriteOnly));
+            QVERIFY(blocker.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         }
         ScriptedMessages messages;
         auto window = startMainWindow(db);

@@ -1,4 +1,5 @@
 #include "data/Connection.h"
+#include "data/DataError.h"
 #include "data/Rows.h"
 #include "domain/MessageTexts.h"
 #include "domain/UserRules.h"
@@ -13,7 +14,9 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,10 +27,17 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<void()>)
+
 using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
+
+const QFile::Permissions OpenToOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 // A screen that stands in for the feature screens the menu opens.
 QWidget* plainScreen(MainWindow&)
@@ -323,18 +333,45 @@ private slots:
         QCOMPARE(messages.shown().size(), messagesSoFar);
     }
 
+    // The log tells what failed and where, never the exception's own text, which can
+    // quote a student's number, name or a typed value; only its owner may read it.
+    void escapingExceptionIsLoggedNotShown_data()
+    {
+        QTest::addColumn<std::function<void()>>("fault");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("any exception") << std::function<void()>([] {
+            throw std::invalid_argument("0000000042 MARIA DA SILVA 72,5");
+        }) << QStringLiteral("std::invalid_argument em TFRMTESTE/BBNCONFIRMA");
+        QTest::newRow("database failure") << std::function<void()>([] {
+            throw WriteFailed(QStringLiteral("Alunos"), QStringLiteral("Key (matricula)=(0000000042) already exists"));
+        }) << QStringLiteral("Gravando na tabela ! Alunos em TFRMTESTE/BBNCONFIRMA");
+    }
     void escapingExceptionIsLoggedNotShown()
     {
+        QFETCH(std::function<void()>, fault);
+        QFETCH(QString, logged);
         struct Thrower : QObject {
+            std::function<void()> fault;
             bool event(QEvent* e) override
             {
                 if (e->type() == QEvent::User)
-                    throw std::runtime_error("falha de teste");
+                    fault();
                 return QObject::event(e);
             }
-        } thrower;
+        };
+        QObject screen;
+        screen.setObjectName(QStringLiteral("TFRMTESTE"));
+        Thrower thrower;
+        thrower.fault = fault;
+        thrower.setObjectName(QStringLiteral("BBNCONFIRMA"));
+        thrower.setParent(&screen);
         const QString log = ErrorLog::path(QDir::tempPath());
         QFile::remove(log);
+        {
+            QFile readable(log); // left by an earlier version, open to all
+            QVERIFY(readable.open(QIODevice::WriteOnly));
+            QVERIFY(readable.setPermissions(readable.permissions() | QFile::ReadGroup | QFile::ReadOther));
+        }
         ScriptedMessages messages;
         QEvent event(QEvent::User);
         QCoreApplication::sendEvent(&thrower, &event);
@@ -343,10 +380,57 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d:falha de teste$")).match(lines.first()).hasMatch(),
-                 qPrintable(lines.first()));
+        const QRegularExpression line(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d:(.*)$"));
+        QCOMPARE(line.match(lines.first()).captured(1), logged);
+        QCOMPARE(file.permissions() & OpenToOthers, QFile::Permissions());
         QVERIFY(messages.shown().isEmpty());
+        thrower.setParent(nullptr);
         QFile::remove(log);
+    }
+
+    // A data folder that others may read is told once at start; Yes leaves it and every
+    // file in it to the owner, No leaves it as it is. A private folder is not mentioned.
+    void readableDataFolderIsOfferedToBeProtected_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("private") << false << int(Messages::No);
+        QTest::newRow("open, protected") << true << int(Messages::Yes);
+        QTest::newRow("open, left") << true << int(Messages::No);
+    }
+    void readableDataFolderIsOfferedToBeProtected()
+    {
+        QFETCH(bool, open);
+        QFETCH(int, answer);
+        TestDatabase db(Sqlite);
+        db.install();
+        const QString database = db.folder() + QStringLiteral("/Kelvora.db");
+        const QString backup = db.folder() + QStringLiteral("/Backup/Kelvora20260301100000.bak");
+        QVERIFY(QDir().mkpath(db.folder() + QStringLiteral("/Backup")));
+        QVERIFY(QFile(backup).open(QIODevice::WriteOnly));
+        const QFile::Permissions readable = QFile::ReadGroup | QFile::ReadOther;
+        for (const QString& path : {db.folder(), database, QFileInfo(backup).path(), backup})
+            QVERIFY(QFile::setPermissions(path, open ? QFile::permissions(path) | readable
+                                                     : QFile::permissions(path) & ~OpenToOthers));
+        const QFile::Permissions openDatabase = QFile::permissions(database);
+        ScriptedMessages messages;
+        messages.answer(answer);
+
+        auto window = startMainWindow(db);
+        QVERIFY(window);
+
+        QCOMPARE(messages.texts(), open ? QStringList{Msg::PastaDeDadosAberta} : QStringList());
+        if (open) {
+            QVERIFY(messages.shown().first().question);
+            QCOMPARE(messages.shown().first().detail, db.folder());
+        }
+        if (answer == Messages::Yes) {
+            QCOMPARE(QFile::permissions(db.folder()) & OpenToOthers, QFile::Permissions());
+            for (const QString& path : {database, backup})
+                QCOMPARE(QFile::permissions(path) & (OpenToOthers | QFile::ExeOwner), QFile::Permissions());
+        } else {
+            QCOMPARE(QFile::permissions(database), openDatabase);
+        }
     }
 
     void firstRunCreatesTheEmbeddedDefault()

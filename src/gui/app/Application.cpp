@@ -20,9 +20,11 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ErrorLog::append(m_dataFolder, QString::fromUtf8(error.what()));
+        ErrorLog::append(m_dataFolder, ErrorLog::failureOf(error) + QStringLiteral(" em ") +
+                                           ErrorLog::placeOf(receiver));
     } catch (...) {
-        ErrorLog::append(m_dataFolder, QStringLiteral("exceção desconhecida"));
+        ErrorLog::append(m_dataFolder,
+                         QStringLiteral("exceção desconhecida em ") + ErrorLog::placeOf(receiver));
     }
     return false;
 }

@@ -6,6 +6,7 @@
 #include "domain/MessageTexts.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/TextInput.h"
+#include "gui/widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -40,15 +41,6 @@ QLineEdit* plainEdit(QWidget* parent, const char* name, const QString& hint)
     edit->setPlaceholderText(hint);
     return edit;
 }
-
-// The wait cursor while the server is asked, taken down however the work ends.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

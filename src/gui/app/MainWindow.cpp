@@ -3,6 +3,7 @@
 #include "data/Companion.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
+#include "data/DataFolder.h"
 #include "data/ReferenceData.h"
 #include "data/Users.h"
 #include "domain/Clock.h"
@@ -15,6 +16,7 @@
 #include "gui/auth/LoginDialog.h"
 #include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/Messages.h"
+#include "gui/widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,25 +39,6 @@ enum Panel { UserPanel, BannerPanel, DatePanel, TimePanel };
 
 const QString Banner = QStringLiteral(
     "Kelvora - Sistema de Avaliação Física   *   Suporte técnico: suporte@kelvora.com.br   *   ");
-
-// Restores the cursor however the access check ends.
-class WaitCursor {
-public:
-    explicit WaitCursor(bool on)
-        : m_on(on)
-    {
-        if (m_on)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        if (m_on)
-            QApplication::restoreOverrideCursor();
-    }
-
-private:
-    bool m_on;
-};
 
 const char* const MenuCaptions[] = {"&Cadastro", "Avaliações", "Relatórios", "&Utilitários"};
 const char* const MenuNames[] = {"MNCADASTRO", "MNAVALIACOES", "MNRELATORIOS", "MNUTILITARIOS"};
@@ -107,9 +90,20 @@ bool MainWindow::start()
     } catch (const DataError& error) {
         Messages::showDataError(error);
     }
+    offerToProtectDataFolder();
     tick();
     m_timer.start();
     return true;
+}
+
+void MainWindow::offerToProtectDataFolder()
+{
+    const QString folder = m_own->folder();
+    if (DataFolder::openToOthers(folder).isEmpty() ||
+        !Messages::ask(Msg::PastaDeDadosAberta, folder))
+        return;
+    if (!DataFolder::protect(folder))
+        Messages::inform(Msg::PastaDeDadosNaoProtegida, folder);
 }
 
 void MainWindow::readSettings()

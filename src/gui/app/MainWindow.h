@@ -115,6 +115,9 @@ private:
     void buildShortcuts();
     void buildStatusBar();
     void readSettings();
+    // The students' data may be read by other users of the machine: says so and, when
+    // the user agrees, leaves the data folder, its files and backups to their owner only.
+    void offerToProtectDataFolder();
     void showUserName();
     void openFromMenu(const MenuItem& item);
     void openScreen(const QString& itemName, QAction* action, QWidget* trigger);

@@ -10,6 +10,7 @@
 #include "gui/students/CaptureDialog.h"
 #include "gui/students/StudentForm.h"
 #include "gui/students/StudentGridModel.h"
+#include "gui/students/StudentPrivacy.h"
 #include "gui/widgets/ChildWindow.h"
 #include "gui/widgets/ChoiceGrid.h"
 #include "gui/widgets/FileDialogs.h"
@@ -132,6 +133,9 @@ QWidget* StudentRegister::toolBar()
         {{"Incluir", "SBINCLUIR", QStyle::SP_FileDialogNewFolder, [this] { include(); }},
          {"Alterar", "SBALTERAR", QStyle::SP_FileDialogDetailedView, [this] { change(); }},
          {"Excluir", "SBEXCLUIR", QStyle::SP_TrashIcon, [this] { remove(); }},
+         {"Dossiê", "SBDOSSIE", QStyle::SP_DialogSaveButton, [this] { storeDossier(); }},
+         {"Exclusão Total", "SBEXCLUSAOTOTAL", QStyle::SP_DialogDiscardButton,
+          [this] { eraseAll(); }},
          {"Procura de Alunos", "SBPROCURA", QStyle::SP_FileDialogContentsView,
           [this] { startSearch(); }},
          {"Sair", "SBSAIR", QStyle::SP_DialogCloseButton, [this] { closeChildScreen(this); }}},
@@ -324,6 +328,30 @@ void StudentRegister::remove()
         return;
     setMode(Mode::Delete);
     m_cancel->setFocus();
+}
+
+bool StudentRegister::readChosen()
+{
+    if (m_model->rowCount() == 0) {
+        Messages::inform(Msg::TabelaVazia, Alunos);
+        return false;
+    }
+    return readCurrent();
+}
+
+void StudentRegister::storeDossier()
+{
+    if (readChosen())
+        StudentPrivacy::storeDossier(m_window, this, m_original.value(Students::Number).toString());
+}
+
+void StudentRegister::eraseAll()
+{
+    if (!readChosen())
+        return;
+    if (StudentPrivacy::erase(m_window, m_original.value(Students::Number).toString(),
+                              m_original.value(Students::Name).toString()))
+        reload();
 }
 
 void StudentRegister::confirm()

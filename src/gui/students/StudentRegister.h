@@ -48,6 +48,11 @@ private:
     bool readCurrent();   // the current row as stored now into m_original
     void change();
     void remove();
+    // Everything held about the current student, at the student's request: a copy of
+    // it, or its erasure.
+    bool readChosen(); // the current student as stored now; false when there is none
+    void storeDossier();
+    void eraseAll();
     void confirm();
     bool write();
     void cancel();
