@@ -12,7 +12,7 @@
 #include "support/ScriptedCamera.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
-#include "support/StudentRecords.h"
+#include "support/StudentRegisterScreen.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
@@ -77,76 +77,6 @@ int photoRows(const TestDatabase& db, const QString& number)
     return query.value(0).toInt();
 }
 
-// The student register opened from its menu item, over a main window with the master
-// user logged in: one station.
-struct Register {
-    explicit Register(const TestDatabase& db)
-        : window(startMainWindow(db))
-    {
-        window->logIn(MasterUserCode);
-        installScreens(*window);
-        window->menuItem(QStringLiteral("MNALUNOS"))->trigger();
-        screen = window->mdiArea()->activeSubWindow()->widget();
-        grid = screen->findChild<QTableView*>(QStringLiteral("DBGALUNOS"));
-    }
-    template <typename T = QLineEdit>
-    T* field(const char* column) const
-    {
-        return screen->findChild<T*>(QStringLiteral("DBEDT") + QLatin1String(column));
-    }
-    void click(const char* name) const
-    {
-        screen->findChild<QAbstractButton*>(QLatin1String(name))->click();
-    }
-    bool enabled(const char* name) const
-    {
-        return screen->findChild<QWidget*>(QLatin1String(name))->isEnabled();
-    }
-    // Types into a field key by key (accents included), as the user does.
-    void type(const char* column, const QString& text) const
-    {
-        QWidget* edit = field<QWidget>(column);
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    void chooseState(const QString& state) const
-    {
-        auto* box = field<ChoiceBox>("ESTADO");
-        box->setCurrentIndex(box->findText(state));
-    }
-    // Everything a confirmation requires, typed into the fields.
-    void fillRequired(const QString& name) const
-    {
-        type("NOME", name);
-        type("SEXO", QStringLiteral("f"));
-        type("ENDERECO", QStringLiteral("Rua das Flores, 12"));
-        type("BAIRRO", QStringLiteral("Centro"));
-        field("CIDADE")->clear();
-        type("CIDADE", QStringLiteral("Niterói"));
-        chooseState(QStringLiteral("RJ"));
-        type("CEP", QStringLiteral("24020070"));
-        type("DATA_NASCIMENTO", QStringLiteral("04051990"));
-    }
-    void select(const QString& number) const
-    {
-        const QModelIndexList found = grid->model()->match(grid->model()->index(0, 0),
-                                                           Qt::DisplayRole, number);
-        grid->setCurrentIndex(found.value(0));
-    }
-    QLineEdit* search() const { return screen->findChild<QLineEdit*>(QStringLiteral("EDTMATRICULA")); }
-    QString gridNumber() const { return grid->currentIndex().siblingAtColumn(0).data().toString(); }
-    bool browsing() const
-    {
-        return screen->windowTitle() == QStringLiteral("Alunos") && grid->isEnabled() &&
-               enabled("SBINCLUIR") && !enabled("BBNCONFIRMA") && !enabled("BBNCANCELA") &&
-               !enabled("BBNFOTO") && !field("NOME")->isEnabled();
-    }
-
-    std::unique_ptr<MainWindow> window;
-    QWidget* screen;
-    QTableView* grid;
-};
-
 QByteArray pictureBytes(const char* format)
 {
     QImage image(40, 50, QImage::Format_RGB32);
@@ -178,7 +108,7 @@ private slots:
         QFETCH(QString, backend);
         TestDatabase db(backend);
         db.install();
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         QCOMPARE(screen.screen->objectName(), QStringLiteral("TFRMALUNOS"));
         QVERIFY(screen.browsing());
         ScriptedMessages messages;
@@ -234,7 +164,7 @@ private slots:
         TestDatabase db(Sqlite);
         db.install();
         setSetting(db, QStringLiteral("CODIGOSEQ"), QStringLiteral("Não"));
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         screen.click("SBINCLUIR");
         QVERIFY(screen.field("MATRICULA")->isEnabled());
@@ -293,7 +223,7 @@ private slots:
         QFETCH(QString, detail);
         TestDatabase db(Sqlite);
         db.install();
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         screen.click("SBINCLUIR");
         screen.fillRequired(QStringLiteral("ANA"));
@@ -318,8 +248,8 @@ private slots:
         QFETCH(QString, backend);
         TestDatabase db(backend);
         db.install();
-        Register first(db);
-        Register second(db);
+        StudentRegisterScreen first(db);
+        StudentRegisterScreen second(db);
         ScriptedMessages messages;
         first.click("SBINCLUIR");
         second.click("SBINCLUIR");
@@ -363,7 +293,7 @@ private slots:
         Rows::insert(*db.connect(), QStringLiteral("Avaliacao"),
                      {{QStringLiteral("MATRICULA"), number},
                       {QStringLiteral("DATAEXAME"), QDate(2025, 8, 1)}});
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         screen.select(number);
         QCOMPARE(screen.field("NOME")->text(), QStringLiteral("MARIA"));
@@ -418,129 +348,6 @@ private slots:
         QCOMPARE(screen.grid->model()->rowCount(), 1);
     }
 
-    // "Dossiê": stored where the user chooses, as a ZIP only its owner may read; a
-    // cancelled dialog stores nothing, and a user without the right to the assessments
-    // is refused.
-    void dossier()
-    {
-        TestDatabase db(Sqlite);
-        db.install();
-        db.addUser(QStringLiteral("07"), QStringLiteral("USUARIO"), QStringLiteral("SENHA7"),
-                   {{QStringLiteral("C_ALUNOS"), QStringLiteral("Sim")}, {QStringLiteral("A_DADOS"), QStringLiteral("Não")}});
-        const QString number = QStringLiteral("0000000005");
-        addStudentRecords(*db.connect(), number, {QDate(2026, 2, 2)});
-        Register screen(db);
-        screen.select(number);
-        QTemporaryDir dir;
-        ScriptedMessages messages;
-        ScriptedFileDialogs dialogs;
-        dialogs.answerFile(QString());
-        dialogs.answerFile(dir.filePath(QStringLiteral("maria")));
-
-        screen.click("SBDOSSIE");
-        QCOMPARE(messages.texts(), QStringList());
-        QCOMPARE(dialogs.asked().last().proposed, db.folder() + QStringLiteral("/Dossie_0000000005.zip"));
-        screen.click("SBDOSSIE");
-
-        QCOMPARE(messages.texts(), QStringList{Msg::DossieGravado});
-        QVERIFY2(messages.shown().last().detail.startsWith(QStringLiteral("Dossiê da matrícula 0000000005: 1 relatório(s)")),
-                 qPrintable(messages.shown().last().detail));
-        const QString zip = dir.filePath(QStringLiteral("maria.zip"));
-        QVERIFY(QFile(zip).size() > 1000);
-        QCOMPARE(QFile::permissions(zip) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
-        QVERIFY(screen.browsing());
-
-        messages.clear();
-        screen.window->logIn(QStringLiteral("07"));
-        screen.window->setLocalAuthorization([](MainWindow&) { return std::optional<QString>(); });
-        screen.click("SBDOSSIE");
-        QCOMPARE(messages.texts(), QStringList{Msg::UsuarioSemAcesso});
-        QCOMPARE(dialogs.asked().size(), 2);
-    }
-
-    // "Exclusão Total": for the master or a user with the right to delete students (or
-    // one who authorises), after two questions; a refusal at any step changes nothing.
-    // Done, no row of the student is left in any own table, and the other student and
-    // the gym-management database keep theirs.
-    void eraseAll_data()
-    {
-        QTest::addColumn<QString>("backend");
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("authoriser");
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QStringList>("shown");
-        const QString yes = QStringLiteral("Sim");
-        const QList<int> both{Messages::Yes, Messages::Yes};
-        const QStringList asked{Msg::ExcluirTodosOsDados, Msg::ExclusaoDefinitiva};
-        for (const QString& backend : backends()) {
-            const QByteArray name = backend.toLatin1();
-            QTest::newRow(name + " master") << backend << MasterUserCode << QString() << both
-                                           << asked + QStringList{Msg::DadosDoAlunoExcluidos};
-            QTest::newRow(name + " user with the right") << backend << QStringLiteral("08") << QString() << both
-                                                        << asked + QStringList{Msg::DadosDoAlunoExcluidos};
-            QTest::newRow(name + " authorised by the master") << backend << QStringLiteral("07") << MasterUserCode << both
-                                                             << asked + QStringList{Msg::DadosDoAlunoExcluidos};
-            QTest::newRow(name + " no right") << backend << QStringLiteral("07") << QString() << both
-                                             << QStringList{Msg::UsuarioSemAcesso};
-            QTest::newRow(name + " first question no") << backend << MasterUserCode << QString()
-                                                      << QList<int>{Messages::No} << asked.mid(0, 1);
-            QTest::newRow(name + " second question no") << backend << MasterUserCode << QString()
-                                                       << QList<int>{Messages::Yes, Messages::No} << asked;
-        }
-    }
-    void eraseAll()
-    {
-        QFETCH(QString, backend);
-        QFETCH(QString, user);
-        QFETCH(QString, authoriser);
-        QFETCH(QList<int>, answers);
-        QFETCH(QStringList, shown);
-        TestDatabase db(backend);
-        db.install();
-        for (const auto& [code, right] : {std::pair{"07", "Não"}, std::pair{"08", "Sim"}})
-            db.addUser(QLatin1String(code), QStringLiteral("USUARIO"), QStringLiteral("SENHA7"),
-                       {{QStringLiteral("C_ALUNOS"), QStringLiteral("Sim")},
-                        {QStringLiteral("C_EXCLUI_ALUNOS"), QString::fromUtf8(right)}});
-        const QString erased = QStringLiteral("0000000005");
-        const QString kept = QStringLiteral("0000000006");
-        const QList<QDate> dates{QDate(2025, 8, 1), QDate(2026, 2, 2)};
-        addStudentRecords(*db.connect(), erased, dates);
-        addStudentRecords(*db.connect(), kept, dates);
-        Rows::insert(*db.connect(Connection::Brandel), Students::Table,
-                     {{QStringLiteral("MATRICULA"), erased}, {QStringLiteral("NOME"), QStringLiteral("ALUNA")}});
-        const QHash<QString, int> before = studentRowCounts(*db.connect(), erased);
-        const QHash<QString, int> keptBefore = studentRowCounts(*db.connect(), kept);
-        Register screen(db);
-        screen.window->logIn(user);
-        screen.window->setLocalAuthorization([authoriser](MainWindow&) {
-            return authoriser.isEmpty() ? std::optional<QString>() : std::optional<QString>(authoriser);
-        });
-        screen.select(erased);
-        ScriptedMessages messages;
-        for (int answer : answers)
-            messages.answer(answer);
-
-        screen.click("SBEXCLUSAOTOTAL");
-
-        QCOMPARE(messages.texts(), shown);
-        QVERIFY(screen.browsing());
-        QCOMPARE(screen.window->userCode(), user);
-        QCOMPARE(studentRowCounts(*db.connect(), kept), keptBefore);
-        QCOMPARE(Students::find(*db.connect(Connection::Brandel), erased).has_value(), true);
-        if (shown.last() != Msg::DadosDoAlunoExcluidos) {
-            QCOMPARE(studentRowCounts(*db.connect(), erased), before);
-            return;
-        }
-        QCOMPARE(messages.shown().at(1).detail, QStringLiteral("0000000005 - ALUNA 0000000005"));
-        for (const auto& [table, rows] : studentRowCounts(*db.connect(), erased).asKeyValueRange())
-            QVERIFY2(rows == 0, qPrintable(table));
-        const QString report = messages.shown().last().detail;
-        QVERIFY2(report.contains(QStringLiteral("  Avaliacao: 2\n")) && report.contains(QStringLiteral("  Alunos: 1\n")),
-                 qPrintable(report));
-        QCOMPARE(screen.grid->model()->rowCount(), 1);
-        QCOMPARE(screen.gridNumber(), kept);
-    }
-
     // Another station changed the student since "Alterar": nothing is overwritten, and
     // the student is shown as stored now.
     void changedByAnotherStation_data() { addBackendRows(); }
@@ -551,7 +358,7 @@ private slots:
         db.install();
         const QString number = QStringLiteral("0000000005");
         addStudent(db, number, QStringLiteral("MARIA"));
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         screen.click("SBALTERAR");
         db.connect()->execute(Students::Table,
@@ -580,7 +387,7 @@ private slots:
         addStudent(db, QStringLiteral("0000000002"), QStringLiteral("ANTONIO"));
         addStudent(db, QStringLiteral("0000000003"), QStringLiteral("ANA SILVA"));
         addStudent(db, QStringLiteral("0000000010"), QStringLiteral("CARLA"));
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         auto* panel = screen.screen->findChild<QWidget*>(QStringLiteral("PNLPROCURA"));
         QVERIFY(!panel->isVisibleTo(screen.screen));
@@ -646,7 +453,7 @@ private slots:
         const QString jpegFile = write(QStringLiteral("ana.jpg"), jpeg);
         const QString pngFile = write(QStringLiteral("ana.png"), pictureBytes("PNG"));
         const QString textFile = write(QStringLiteral("notas.jpg"), "nada de imagem");
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         ScriptedFileDialogs dialogs;
         auto* picture = screen.screen->findChild<QLabel*>(QStringLiteral("IMGFOTO"));
@@ -692,7 +499,7 @@ private slots:
         setSetting(db, QStringLiteral("CAPTURA_WEB"), QStringLiteral("Sim"));
         const QString number = QStringLiteral("0000000001");
         addStudent(db, number, QStringLiteral("ANA"));
-        Register screen(db);
+        StudentRegisterScreen screen(db);
         ScriptedMessages messages;
         QImage red(64, 48, QImage::Format_RGB32);
         red.fill(Qt::red);
