@@ -285,13 +285,7 @@ struct Station {
     std::unique_ptr<TestScreen> open(const char* choice)
     {
         auto screen = protocolScreen(QLatin1String(choice), *window, companion, context);
-        if (!screen || !screen->start())
-            return nullptr;
-        screen->show();
-        screen->activateWindow();
-        if (!QTest::qWaitForWindowActive(screen.get()))
-            return nullptr;
-        return screen;
+        return screen && startForTyping(*screen) ? std::move(screen) : nullptr;
     }
 
     std::unique_ptr<MainWindow> window;

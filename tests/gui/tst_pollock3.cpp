@@ -58,13 +58,7 @@ struct Station {
     std::unique_ptr<Pollock3Screen> open()
     {
         auto screen = std::make_unique<Pollock3Screen>(*window, companion, context);
-        if (!screen->start())
-            return nullptr;
-        screen->show();
-        screen->activateWindow();
-        if (!QTest::qWaitForWindowActive(screen.get()))
-            return nullptr;
-        return screen;
+        return startForTyping(*screen) ? std::move(screen) : nullptr;
     }
 
     std::unique_ptr<MainWindow> window;

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "domain/UserRules.h"
 #include "gui/Screens.h"
+#include "gui/assessment/TestScreen.h"
 #include "support/TestDatabase.h"
 #include "support/Widgets.h"
 
@@ -38,6 +39,15 @@ void chooseHubStudent(QWidget* hub, const QString& number)
     auto* search = child<QLineEdit>(hub, "EDTMATRICULA");
     search->setText(number);
     QTest::keyClick(search, Qt::Key_Return);
+}
+
+bool startForTyping(TestScreen& screen)
+{
+    if (!screen.start())
+        return false;
+    screen.show();
+    screen.activateWindow();
+    return QTest::qWaitForWindowActive(&screen);
 }
 
 } // namespace kelvora::test

@@ -4,6 +4,10 @@
 
 #include <memory>
 
+namespace kelvora {
+class TestScreen;
+}
+
 namespace kelvora::test {
 
 class TestDatabase;
@@ -17,5 +21,9 @@ std::unique_ptr<MainWindow> startMainWindow(const TestDatabase& db);
 QWidget* openHubAsMaster(MainWindow& window);
 // Types `number` into the hub's search and confirms it with Enter.
 void chooseHubStudent(QWidget* hub, const QString& number);
+
+// Opens a test screen as the hub does and shows it active, ready for typing; false
+// when its opening stopped or it never became active.
+bool startForTyping(TestScreen& screen);
 
 } // namespace kelvora::test
