@@ -3,6 +3,8 @@
 #include "data/BodyCompositionReference.h"
 #include "domain/bodycomp/Calculation.h"
 #include "domain/bodycomp/Corporal.h"
+#include "domain/bodycomp/Decimal.h"
+#include "domain/bodycomp/Texts.h"
 #include "domain/MessageTexts.h"
 #include "gui/app/MainWindow.h"
 #include "gui/widgets/KeyActions.h"
@@ -184,7 +186,15 @@ void BodyCompositionScreen::whenHeightEntered(QLineEdit* height, std::function<v
 void BodyCompositionScreen::enterWeightThenHeight(QLineEdit* weight, QLineEdit* height,
                                                   QWidget* next)
 {
-    whenEntered(weight, [height] { height->setFocus(); });
+    whenEntered(weight, [weight, height] {
+        const std::optional<bodycomp::Decimal> typed = bodycomp::Decimal::parse(weight->text());
+        if (typed && typed->isZero()) {
+            Messages::inform(Msg::DadoIncorreto, bodycomp::Text::Valor);
+            weight->setFocus();
+            return;
+        }
+        height->setFocus();
+    });
     whenHeightEntered(height, [next] { next->setFocus(); });
 }
 
