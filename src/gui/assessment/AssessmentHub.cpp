@@ -26,11 +26,11 @@
 #include "gui/widgets/SearchPanel.h"
 #include "gui/widgets/StudentListModel.h"
 #include "gui/widgets/ToolButtons.h"
+#include "gui/widgets/WaitCursor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -510,13 +510,12 @@ void AssessmentHub::dateChosen()
 void AssessmentHub::confirmDeletion()
 {
     bool deleted = true;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        const WaitCursor waiting;
         deleteAssessment(m_window.ownConnection(), m_context.number, m_context.examDate);
     } catch (const DataError&) {
         deleted = false;
     }
-    QGuiApplication::restoreOverrideCursor();
     if (!deleted)
         Messages::inform(Msg::GravandoNaTabela, QStringLiteral("Exclusão de Avaliação"));
     backToChoosing();

@@ -1,13 +1,8 @@
 #include "gui/reports/ListWindow.h"
 
-#include "data/DataError.h"
 #include "domain/MessageTexts.h"
-#include "gui/reports/ReportPreview.h"
 #include "gui/widgets/CommandButton.h"
-#include "gui/widgets/Messages.h"
-#include "report/Report.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -62,26 +57,7 @@ void ListWindow::output(bool preview)
 {
     m_video->setEnabled(false);
     m_print->setEnabled(false);
-    try {
-        Made made;
-        {
-            // The cursor comes back before any message, also when the reading fails.
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            struct RestoreCursor {
-                ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
-            } restore;
-            made = document();
-        }
-        if (!made.list)
-            Messages::inform(made.refusal, made.detail);
-        else if (preview)
-            ReportPreview(made.list, this).exec();
-        else
-            // The lists are printed upright on A4, the sheet of a page as it comes.
-            ReportPreview::printOnChosenPrinter(this, *made.list, report::Page().layout());
-    } catch (const DataError& error) {
-        Messages::showDataError(error);
-    }
+    outputList(this, [this] { return document(); }, preview);
     m_video->setEnabled(true);
     m_print->setEnabled(true);
     m_video->setFocus();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/reports/ListOutput.h"
 #include "gui/widgets/ChildWindow.h"
 
 #include <memory>
@@ -10,10 +11,6 @@ class QPushButton;
 namespace kelvora {
 
 class MainWindow;
-
-namespace report {
-class Report;
-}
 
 // A child window that prints one of the gym's lists: its choices on top, then
 // "Vídeo" (the preview), "Imprime" (the printer) and "Sair" (also Esc). While the
@@ -29,11 +26,7 @@ protected:
 
     // The list for the choices made, or why there is none (told once the cursor
     // is back).
-    struct Made {
-        std::shared_ptr<report::Report> list;
-        QString refusal;
-        QString detail;
-    };
+    using Made = MadeList;
     virtual Made document() = 0;
     void keyPressEvent(QKeyEvent* event) override;
     // The choices select nothing: "Nenhum resultado encontrado !".

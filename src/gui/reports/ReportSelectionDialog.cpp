@@ -12,9 +12,9 @@
 #include "gui/widgets/CommandButton.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
+#include "gui/widgets/WaitCursor.h"
 #include "report/assessment/AssessmentReport.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTableWidget>
@@ -127,16 +127,14 @@ void ReportSelectionDialog::choose(int row)
 // A table that cannot be read ends the dialog: nothing was chosen, nothing written.
 bool ReportSelectionDialog::read(const QDate& examDate)
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        const WaitCursor waiting;
         m_record = AssessmentRecord::read(m_own, m_companion, m_registration, examDate);
     } catch (const DataError& error) {
-        QGuiApplication::restoreOverrideCursor();
         Messages::showDataError(error);
         reject();
         return false;
     }
-    QGuiApplication::restoreOverrideCursor();
     return true;
 }
 

@@ -9,8 +9,8 @@
 #include "gui/reports/ReportPreview.h"
 #include "gui/widgets/CommandButton.h"
 #include "gui/widgets/Messages.h"
+#include "gui/widgets/WaitCursor.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -93,11 +93,9 @@ void TrainingSheetDialog::confirm()
     const QString routine = m_routine->currentText();
     std::optional<TrainingSheet> sheet;
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const WaitCursor waiting;
         sheet = TrainingSheet::read(m_corvun, m_brandel, m_student.number, routine);
-        QApplication::restoreOverrideCursor();
     } catch (const DataError& error) {
-        QApplication::restoreOverrideCursor();
         Messages::showDataError(error);
         return;
     }

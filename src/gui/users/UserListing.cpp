@@ -2,14 +2,13 @@
 
 #include "data/DataError.h"
 #include "gui/app/MainWindow.h"
-#include "gui/reports/ReportPreview.h"
+#include "gui/reports/ListOutput.h"
 #include "gui/users/UserGrid.h"
 #include "gui/users/UserTexts.h"
 #include "gui/widgets/KeyActions.h"
 #include "gui/widgets/Messages.h"
 #include "report/users/UserListReport.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -159,26 +158,19 @@ void UserListing::output(bool preview)
 {
     m_video->setEnabled(false);
     m_printer->setEnabled(false);
-    Connection& own = m_window.ownConnection();
-    try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Users::Interval interval = Users::settle(own, m_first->text(), m_last->text());
-        std::shared_ptr<report::Report> document;
-        if (interval.refusal.isEmpty())
-            document = report::UserListReport::build(m_window.gymName(), interval,
-                                                     Users::list(own, interval));
-        QApplication::restoreOverrideCursor();
-        if (!document)
-            Messages::inform(interval.refusal, interval.refusalDetail);
-        else if (preview)
-            ReportPreview(document, this).exec();
-        else
-            // The list is printed upright on A4, the sheet of a page as it comes.
-            ReportPreview::printOnChosenPrinter(this, *document, report::Page().layout());
-    } catch (const DataError& error) {
-        QApplication::restoreOverrideCursor();
-        Messages::showDataError(error);
-    }
+    outputList(
+        this,
+        [this]() -> MadeList {
+            Connection& own = m_window.ownConnection();
+            const Users::Interval interval = Users::settle(own, m_first->text(), m_last->text());
+            if (!interval.refusal.isEmpty())
+                return {nullptr, interval.refusal, interval.refusalDetail};
+            return {report::UserListReport::build(m_window.gymName(), interval,
+                                                  Users::list(own, interval)),
+                    {},
+                    {}};
+        },
+        preview);
     restart();
 }
 
