@@ -245,6 +245,22 @@ private slots:
         QCOMPARE(heightEntryProblem(typed).value_or(QString()), problem);
     }
 
+    void weightOnEnter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty") << "" << Text::Valor;
+        QTest::newRow("zero") << "0" << Text::Valor;
+        QTest::newRow("zero with decimals") << "0,0" << Text::Valor;
+        QTest::newRow("a weight") << "68,3" << "";
+    }
+    void weightOnEnter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        QCOMPARE(weightEntryProblem(typed).value_or(QString()), problem);
+    }
+
     void markerOfEachProtocol_data()
     {
         QTest::addColumn<Protocol>("protocol");

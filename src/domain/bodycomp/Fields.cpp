@@ -66,4 +66,12 @@ std::optional<QString> heightEntryProblem(const QString& text)
     return std::nullopt;
 }
 
+std::optional<QString> weightEntryProblem(const QString& text)
+{
+    const std::optional<Decimal> weight = Decimal::parse(text);
+    if (text.isEmpty() || (weight && weight->isZero()))
+        return Text::Valor;
+    return std::nullopt;
+}
+
 } // namespace kelvora::bodycomp

@@ -54,4 +54,8 @@ int requiredIdealFat(const FieldTexts& fields, const QString& column);
 // a value below 10 (a height typed in metres) "Valor Ex.: 171,5 "; nothing otherwise.
 std::optional<QString> heightEntryProblem(const QString& text);
 
+// What is wrong with a weight when Enter is pressed in its field: empty or zero gives
+// "Valor" (no computation could take it); nothing otherwise.
+std::optional<QString> weightEntryProblem(const QString& text);
+
 } // namespace kelvora::bodycomp

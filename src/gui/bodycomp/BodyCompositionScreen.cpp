@@ -3,8 +3,6 @@
 #include "data/BodyCompositionReference.h"
 #include "domain/bodycomp/Calculation.h"
 #include "domain/bodycomp/Corporal.h"
-#include "domain/bodycomp/Decimal.h"
-#include "domain/bodycomp/Texts.h"
 #include "domain/MessageTexts.h"
 #include "gui/app/MainWindow.h"
 #include "gui/widgets/KeyActions.h"
@@ -171,30 +169,35 @@ QPushButton* BodyCompositionScreen::computeCommand(const char* objectName)
     return button;
 }
 
-void BodyCompositionScreen::whenHeightEntered(QLineEdit* height, std::function<void()> next)
+namespace {
+
+// Enter in `field`: what `problem` finds wrong with its text is refused there, with the
+// focus kept; otherwise `next` runs.
+void whenEnteredChecked(QLineEdit* field,
+                        std::optional<QString> (*problem)(const QString& text),
+                        std::function<void()> next)
 {
-    KeyActions::on(height, {Qt::Key_Return}, [height, next = std::move(next)] {
-        if (const auto problem = bodycomp::heightEntryProblem(height->text())) {
-            Messages::inform(Msg::DadoIncorreto, *problem);
-            height->setFocus();
+    KeyActions::on(field, {Qt::Key_Return}, [field, problem, next = std::move(next)] {
+        if (const std::optional<QString> found = problem(field->text())) {
+            Messages::inform(Msg::DadoIncorreto, *found);
+            field->setFocus();
             return;
         }
         next();
     });
 }
 
+} // namespace
+
+void BodyCompositionScreen::whenHeightEntered(QLineEdit* height, std::function<void()> next)
+{
+    whenEnteredChecked(height, bodycomp::heightEntryProblem, std::move(next));
+}
+
 void BodyCompositionScreen::enterWeightThenHeight(QLineEdit* weight, QLineEdit* height,
                                                   QWidget* next)
 {
-    whenEntered(weight, [weight, height] {
-        const std::optional<bodycomp::Decimal> typed = bodycomp::Decimal::parse(weight->text());
-        if (typed && typed->isZero()) {
-            Messages::inform(Msg::DadoIncorreto, bodycomp::Text::Valor);
-            weight->setFocus();
-            return;
-        }
-        height->setFocus();
-    });
+    whenEnteredChecked(weight, bodycomp::weightEntryProblem, [height] { height->setFocus(); });
     whenHeightEntered(height, [next] { next->setFocus(); });
 }
 

@@ -48,8 +48,7 @@ protected:
     // before it spoils the computation; otherwise `next` runs.
     void whenHeightEntered(QLineEdit* height, std::function<void()> next);
     // Enter in the weight moves to the height, Enter in the height (by the rule above)
-    // to `next`. A weight left empty or zero is refused there and then, with "Valor":
-    // no computation could take it.
+    // to `next`. A weight left empty or zero is refused there and then.
     void enterWeightThenHeight(QLineEdit* weight, QLineEdit* height, QWidget* next);
 
     // Whether none of `columns` is null in the row.
