@@ -10,6 +10,7 @@
 #include "domain/Clock.h"
 #include "domain/MessageTexts.h"
 #include "domain/YesNo.h"
+#include "domain/DateText.h"
 #include "gui/app/MainWindow.h"
 #include "gui/assessment/ProtocolChooser.h"
 #include "gui/assessment/StudentPanel.h"
@@ -50,7 +51,6 @@ namespace {
 const QString Choosing = QStringLiteral("Dados Clínicos");
 const QString Deleting = QStringLiteral("EXCLUSÃO DE DADOS CLINICOS");
 const QString Viewing = QStringLiteral("Visualizar Avaliação");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 
 // The tests of the tool bar, button and hint.
 const struct {
@@ -416,7 +416,7 @@ void AssessmentHub::include()
         }
         day = *m_workingDay;
     }
-    m_dates->addItem(day.toString(DateFormat));
+    m_dates->addItem(DateText::format(day));
     m_context.examDate = day;
     try {
         QSqlQuery query = m_window.ownConnection().select(
@@ -475,7 +475,7 @@ bool AssessmentHub::listDates()
             {m_context.number});
         while (query.next())
             if (const std::optional<QDate> day = storedDay(query.value(0)))
-                dates << day->toString(DateFormat);
+                dates << DateText::format(*day);
     } catch (const DataError& error) {
         Messages::showDataError(error);
         return false;
@@ -491,7 +491,7 @@ bool AssessmentHub::listDates()
 
 void AssessmentHub::dateChosen()
 {
-    const QDate day = QDate::fromString(m_dates->currentText(), DateFormat);
+    const QDate day = DateText::parse(m_dates->currentText());
     if (!day.isValid()) {
         Messages::inform(Msg::DadoIncorreto, QStringLiteral("Data do Exame"));
         m_dates->setFocus();

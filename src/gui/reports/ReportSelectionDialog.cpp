@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/SettingsEdit.h"
 #include "domain/MessageTexts.h"
+#include "domain/DateText.h"
 #include "gui/mail/SendMailDialog.h"
 #include "gui/reports/IntroductionEditor.h"
 #include "gui/reports/PageBoxGroup.h"
@@ -104,7 +105,7 @@ QWidget* ReportSelectionDialog::dateGrid()
     for (int row = 0; row < m_examDates.size(); ++row)
         m_dates->setItem(
             row, 0,
-            new QTableWidgetItem(m_examDates.at(row).toString(QStringLiteral("dd/MM/yyyy"))));
+            new QTableWidgetItem(DateText::format(m_examDates.at(row))));
     makeChoiceGrid(m_dates);
     m_dates->setFixedWidth(140);
     if (!m_examDates.isEmpty())

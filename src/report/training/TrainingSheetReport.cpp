@@ -1,5 +1,7 @@
 #include "report/training/TrainingSheetReport.h"
 
+#include "domain/DateText.h"
+
 #include "report/CompositeReport.h"
 #include "report/FigureElement.h"
 #include "report/Report.h"
@@ -97,7 +99,7 @@ std::shared_ptr<Report> strengthPage(const QString& gymName, const Student& stud
     routineBand.addText({96, 2, width - 96, 5},
                         QStringLiteral("Reavaliação : ") +
                             (sheet.reassessment
-                                 ? sheet.reassessment->toString(QStringLiteral("dd/MM/yyyy"))
+                                 ? DateText::format(*sheet.reassessment)
                                  : QStringLiteral("    /       /")));
     dayLine(routineBand, 9, sheet.days);
     Band& detail = report->detail();
