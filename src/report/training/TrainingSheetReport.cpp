@@ -1,7 +1,6 @@
 #include "report/training/TrainingSheetReport.h"
 
 #include "domain/DateText.h"
-
 #include "report/CompositeReport.h"
 #include "report/FigureElement.h"
 #include "report/Report.h"
