@@ -154,20 +154,17 @@ void ReportSelectionDialog::render(Output output)
         return;
     }
     setChosen(false);
-    try {
-        const std::shared_ptr<report::CompositeReport> document =
-            report::assessmentReport(*m_record, ticks);
-        if (output == Output::Preview) {
-            ReportPreview preview(document, this);
-            // Stored where the e-mail dialog offers the student's reports.
-            preview.setExportFolder(m_own.folder());
-            preview.setWindowState(Qt::WindowMaximized);
-            preview.exec();
-        } else {
-            ReportPreview::printOnChosenPrinter(this, *document, report::Page().layout());
-        }
-    } catch (const DataError& error) {
-        Messages::showDataError(error);
+    // The record was read when the date was chosen: rendering asks the database nothing.
+    const std::shared_ptr<report::CompositeReport> document =
+        report::assessmentReport(*m_record, ticks);
+    if (output == Output::Preview) {
+        ReportPreview preview(document, this);
+        // Stored where the e-mail dialog offers the student's reports.
+        preview.setExportFolder(m_own.folder());
+        preview.setWindowState(Qt::WindowMaximized);
+        preview.exec();
+    } else {
+        ReportPreview::printOnChosenPrinter(this, *document, report::Page().layout());
     }
     // Another report needs a date chosen again; the e-mail stays at hand from now on.
     m_record.reset();
