@@ -60,6 +60,14 @@ int databaseFailure(const DataError& error);
 // OpenFailed.
 std::unique_ptr<Connection> openOwnDatabase(const QString& folder);
 
+// A companion database beside the own one (`role` and its data-link file), open.
+// Throws ConfigError or OpenFailed.
+std::unique_ptr<Connection> besideOwn(const Connection& own, const QString& role,
+                                      const char* dataLink);
+// The gym-management database beside the own one, open: the students of companion
+// mode are read there.
+std::unique_ptr<Connection> brandelBeside(const Connection& own);
+
 // Runs `work` for a command that sets a station up: what it refuses of the given
 // setup (ConfigError) is told and ends in ExitRefused, a database failure in
 // ExitFailed.

@@ -92,6 +92,19 @@ std::unique_ptr<Connection> openOwnDatabase(const QString& folder)
     return own;
 }
 
+std::unique_ptr<Connection> besideOwn(const Connection& own, const QString& role,
+                                      const char* dataLink)
+{
+    auto companion = Connection::fromFile(role, own.folder(), QLatin1String(dataLink));
+    companion->open();
+    return companion;
+}
+
+std::unique_ptr<Connection> brandelBeside(const Connection& own)
+{
+    return besideOwn(own, Connection::Brandel, DataLinkFile::Brandel);
+}
+
 int onDataFolder(const QString& dirOption, const std::function<int(const QString&)>& work)
 {
     const QString folder = DataFolder::resolve(dirOption);

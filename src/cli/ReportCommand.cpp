@@ -59,21 +59,6 @@ std::shared_ptr<Printable> usersReport(Connection& own, const ReportOptions& opt
     return UserListReport::build(gymName(own), interval, Users::list(own, interval));
 }
 
-// A companion database beside the own one (`role` and its data-link file), open.
-std::unique_ptr<Connection> besideOwn(const Connection& own, const QString& role,
-                                      const char* dataLink)
-{
-    auto companion = Connection::fromFile(role, own.folder(), QLatin1String(dataLink));
-    companion->open();
-    return companion;
-}
-
-// The gym-management database: the lists read their students there in companion mode.
-std::unique_ptr<Connection> brandelBeside(const Connection& own)
-{
-    return besideOwn(own, Connection::Brandel, DataLinkFile::Brandel);
-}
-
 std::shared_ptr<Printable> nothingFound()
 {
     err() << Msg::NenhumResultado << '\n';

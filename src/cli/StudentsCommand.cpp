@@ -2,7 +2,6 @@
 
 #include "data/Companion.h"
 #include "data/Connection.h"
-#include "data/DataLink.h"
 #include "data/ProtectedFiles.h"
 #include "data/StudentErasure.h"
 #include "data/StudentFile.h"
@@ -70,9 +69,7 @@ int find(Connection& own, Students::Order order, const QString& wanted)
 
 int dossier(Connection& own, const QString& number, const QString& fileName)
 {
-    const std::unique_ptr<Connection> brandel = Connection::fromFile(
-        Connection::Brandel, own.folder(), QLatin1String(DataLinkFile::Brandel));
-    brandel->open();
+    const std::unique_ptr<Connection> brandel = brandelBeside(own);
     const Companion companion = Companion::fromSettings(own, *brandel, Nao);
     const StudentDossier dossier = StudentDossier::collect(own, companion, number);
     if (dossier.isEmpty()) {
