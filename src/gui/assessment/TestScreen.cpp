@@ -158,7 +158,7 @@ bool TestScreen::readRows()
         return query.record();
     };
     try {
-        m_student = m_companion.student(m_context.number);
+        m_companion.student(m_context.number);
     } catch (const DataError&) {
         Messages::inform(Msg::AberturaDeTabela, QStringLiteral("Alunos"));
         return false;
@@ -210,11 +210,6 @@ void TestScreen::setValue(const QString& column, const QVariant& value)
 QString TestScreen::valueText(const QString& column) const
 {
     return fieldText(value(column));
-}
-
-QVariant TestScreen::studentValue(const QString& column) const
-{
-    return m_student ? m_student->value(column) : QVariant();
 }
 
 QVariant TestScreen::headerValue(const QString& column) const

@@ -76,8 +76,6 @@ protected:
     QString valueText(const QString& column) const;
     void setValue(const QString& column, const QVariant& value);
     QVariant headerValue(const QString& column) const;
-    // A column of the student's row in the student table (`SEXO`, ...).
-    QVariant studentValue(const QString& column) const;
     void setHeaderValue(const QString& column, const QVariant& value);
 
     // A decimal measure bound to `column`.
@@ -143,7 +141,6 @@ private:
     QPushButton* m_cancel;
     QVector<Binding> m_bindings;
 
-    std::optional<QSqlRecord> m_student;      // the student's row, when found
     std::optional<QSqlRecord> m_stored;       // the result row as read, when it existed
     std::optional<QSqlRecord> m_storedHeader; // the header row as read, when it existed
     QHash<QString, QVariant> m_row;           // by upper-case column name

@@ -53,12 +53,11 @@ bool BodyMassIndexScreen::holdsResult() const
     return !value(G_IMCRESULTADO).isNull();
 }
 
-// The survey table tells the sexes apart by the student's own row.
+// The table the settings choose; the survey table tells the sexes apart by the
+// student's `SEXO`, which the base puts into the circumstances.
 bodycomp::Circumstances BodyMassIndexScreen::circumstances() const
 {
     bodycomp::Circumstances circumstances = BodyCompositionScreen::circumstances();
-    circumstances.student.sex =
-        bodycomp::sexFromCode(studentValue(QStringLiteral("SEXO")).toString());
     circumstances.bmiTable = bodycomp::bmiTableFromSetting(m_tableSetting);
     return circumstances;
 }
